@@ -1,0 +1,56 @@
+#pragma once
+// Little-endian reading and writing of the game's flat binary records. The
+// reader never reads past its end: a short record makes it fail, and every
+// later read fails too, so a loader checks `ok()` once at the end.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace duskmoor {
+
+class ByteReader {
+public:
+    ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    explicit ByteReader(const std::vector<uint8_t>& bytes) : ByteReader(bytes.data(), bytes.size()) {}
+
+    void Field(int16_t& value);
+    void Field(int32_t& value);
+    void Field(float& value);
+    // A text is a 16-bit unsigned length followed by that many 8-bit bytes.
+    void Field(std::string& cp1252_text);
+
+    bool ok() const { return ok_; }
+    size_t position() const { return position_; }
+    size_t remaining() const { return ok_ ? size_ - position_ : 0; }
+    bool AtEnd() const { return ok_ && position_ == size_; }
+    // Where and why the reader stopped, for messages and the file inspector.
+    const std::string& error() const { return error_; }
+
+private:
+    bool Take(size_t count, const uint8_t*& out, const char* what);
+
+    const uint8_t* data_;
+    size_t size_;
+    size_t position_ = 0;
+    bool ok_ = true;
+    std::string error_;
+};
+
+class ByteWriter {
+public:
+    void Field(const int16_t& value);
+    void Field(const int32_t& value);
+    void Field(const float& value);
+    void Field(const std::string& cp1252_text);
+
+    const std::vector<uint8_t>& bytes() const { return bytes_; }
+    bool ok() const { return ok_; }
+
+private:
+    void Put(uint32_t value, int count);
+    std::vector<uint8_t> bytes_;
+    bool ok_ = true;
+};
+
+}  // namespace duskmoor
