@@ -48,9 +48,13 @@ void ByteWriter::Put(uint32_t value, int count) {
     for (int i = 0; i < count; ++i) bytes_.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-void ByteWriter::Field(const int16_t& value) { Put(static_cast<uint16_t>(value), 2); }
+void ByteWriter::Field(const int16_t& value) {
+    Put(static_cast<uint16_t>(value), 2);
+}
 
-void ByteWriter::Field(const int32_t& value) { Put(static_cast<uint32_t>(value), 4); }
+void ByteWriter::Field(const int32_t& value) {
+    Put(static_cast<uint32_t>(value), 4);
+}
 
 void ByteWriter::Field(const float& value) {
     uint32_t raw = 0;

@@ -10,7 +10,7 @@
 namespace duskmoor {
 
 class ByteReader {
-public:
+  public:
     ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     explicit ByteReader(const std::vector<uint8_t>& bytes) : ByteReader(bytes.data(), bytes.size()) {}
 
@@ -27,7 +27,7 @@ public:
     // Where and why the reader stopped, for messages and the file inspector.
     const std::string& error() const { return error_; }
 
-private:
+  private:
     bool Take(size_t count, const uint8_t*& out, const char* what);
 
     const uint8_t* data_;
@@ -38,7 +38,7 @@ private:
 };
 
 class ByteWriter {
-public:
+  public:
     void Field(const int16_t& value);
     void Field(const int32_t& value);
     void Field(const float& value);
@@ -47,7 +47,7 @@ public:
     const std::vector<uint8_t>& bytes() const { return bytes_; }
     bool ok() const { return ok_; }
 
-private:
+  private:
     void Put(uint32_t value, int count);
     std::vector<uint8_t> bytes_;
     bool ok_ = true;

@@ -35,6 +35,8 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 
 char CodePointToByte(uint32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    // The five bytes the code page leaves undefined stand for themselves.
+    if (cp >= 0x80 && cp <= 0x9F && kHighControls[cp - 0x80] == 0) return static_cast<char>(cp);
     for (size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] != 0 && kHighControls[i] == cp) return static_cast<char>(0x80 + i);
     }
@@ -45,7 +47,11 @@ char CodePointToByte(uint32_t cp) {
 uint32_t DecodeUtf8(const std::string& text, size_t& i) {
     auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
     uint8_t lead = byte(i);
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    int extra = lead < 0x80           ? 0
+                : (lead >> 5) == 0x6  ? 1
+                : (lead >> 4) == 0xE  ? 2
+                : (lead >> 3) == 0x1E ? 3
+                                      : -1;
     if (extra < 0) {
         ++i;
         return 0xFFFFFFFF;

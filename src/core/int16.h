@@ -8,11 +8,19 @@ namespace duskmoor {
 constexpr int16_t True = -1;
 constexpr int16_t False = 0;
 
-inline constexpr int16_t Flag(bool value) { return value ? True : False; }
-inline constexpr bool IsSet(int16_t flag) { return flag != 0; }
+inline constexpr int16_t Flag(bool value) {
+    return value ? True : False;
+}
+inline constexpr bool IsSet(int16_t flag) {
+    return flag != 0;
+}
 
 // Narrows a wider result to the 16-bit range, reporting whether it fitted.
-inline constexpr bool FitsInt16(long long value) { return value >= INT16_MIN && value <= INT16_MAX; }
-inline constexpr bool FitsInt32(long long value) { return value >= INT32_MIN && value <= INT32_MAX; }
+inline constexpr bool FitsInt16(long long value) {
+    return value >= INT16_MIN && value <= INT16_MAX;
+}
+inline constexpr bool FitsInt32(long long value) {
+    return value >= INT32_MIN && value <= INT32_MAX;
+}
 
 }  // namespace duskmoor

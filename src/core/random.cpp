@@ -14,7 +14,9 @@ void RandomSource::SeedFromClock() {
     Seed(static_cast<uint64_t>(now));
 }
 
-void RandomSource::Force(double value) { forced_.push_back(value); }
+void RandomSource::Force(double value) {
+    forced_.push_back(value);
+}
 
 double RandomSource::Next() {
     if (!forced_.empty()) {

@@ -8,14 +8,14 @@
 namespace duskmoor {
 
 class RandomSource {
-public:
+  public:
     void Seed(uint64_t seed);
     void SeedFromClock();
     // Queues a value that the next draw returns instead of a generated one.
     void Force(double value);
     double Next();
 
-private:
+  private:
     std::mt19937_64 engine_{1};
     std::deque<double> forced_;
 };

@@ -6,7 +6,9 @@
 
 namespace duskmoor {
 
-long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long RoundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
 
 bool ParseRoundedNumber(const std::string& text, long long& out) {
     size_t start = text.find_first_not_of(' ');

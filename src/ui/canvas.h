@@ -21,7 +21,7 @@ class Canvas;
 
 // Draws text into a canvas; the SDL_ttf implementation lives in sdl_font.cpp.
 class FontEngine {
-public:
+  public:
     virtual ~FontEngine() = default;
     // Draws UTF-8 text with its top-left corner at (x, y); `size` is in points.
     virtual void DrawText(Canvas& canvas, int x, int y, std::string_view utf8, int size, Color color,
@@ -35,7 +35,7 @@ FontEngine* DefaultFontEngine();
 void SetDefaultFontEngine(FontEngine* engine);
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     Canvas(int width, int height, Color fill = colors::Black);
 
@@ -72,7 +72,7 @@ public:
     // Text through the default font engine; does nothing when there is none.
     void DrawText(int x, int y, std::string_view utf8, int size, Color color, bool bold = false);
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> pixels_;

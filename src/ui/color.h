@@ -15,7 +15,9 @@ struct Color {
     }
 };
 
-constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) { return Color{r, g, b, 255}; }
+constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) {
+    return Color{r, g, b, 255};
+}
 
 namespace colors {
 constexpr Color Black = Rgb(0, 0, 0);

@@ -14,13 +14,13 @@ struct ProgramExit {};
 
 struct FileDialogRequest {
     bool saving = false;
-    std::string filter;          // "Character Files (*.chr*)|*.chr*|"
-    std::string folder;          // the starting folder
-    std::string default_name;    // proposed when saving
+    std::string filter;        // "Character Files (*.chr*)|*.chr*|"
+    std::string folder;        // the starting folder
+    std::string default_name;  // proposed when saving
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Shows `screen` over the screens already open and returns when it closes.

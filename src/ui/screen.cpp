@@ -42,6 +42,14 @@ void Screen::StartTimer(Control& timer, int interval_ms) {
     timer.due_ms = host_.NowMs() + interval_ms;
 }
 
-void Screen::StopTimer(Control& timer) { timer.timer_enabled = false; }
+void Screen::StopTimer(Control& timer) {
+    timer.timer_enabled = false;
+}
+
+void Screen::SetTimerInterval(Control& timer, int interval_ms) {
+    timer.interval = interval_ms;
+    timer.due_ms = host_.NowMs() + interval_ms;
+    if (interval_ms <= 0) timer.timer_enabled = false;
+}
 
 }  // namespace duskmoor

@@ -16,10 +16,12 @@ namespace keys {
 constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Control = 17, Escape = 27, Space = 32;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
 constexpr int F11 = 122;
+// Added to a key code while Ctrl is held (Ctrl+Q is 'Q' | CtrlModifier).
+constexpr int CtrlModifier = 0x1000;
 }  // namespace keys
 
 class Screen {
-public:
+  public:
     Screen(Host& host, std::string name, int width, int height);
     virtual ~Screen() = default;
     Screen(const Screen&) = delete;
@@ -38,6 +40,10 @@ public:
     // The window's close box, Alt+F4 or Escape on a screen without its own Escape rule.
     virtual void CloseRequested() {}
 
+    // What the script runner's transcript says when the screen opens and closes.
+    virtual std::string TranscriptOpenLine() const { return "open " + name_; }
+    virtual std::string TranscriptCloseLine() const { return "close " + name_; }
+
     void Close() { closing_ = true; }
     bool closing() const { return closing_; }
     void Reopen() { closing_ = false; }
@@ -46,19 +52,24 @@ public:
     Control* Find(const std::string& name);
     // The control of that name; a missing name is a programming error and throws.
     Control& operator[](const std::string& name);
-    Control& At(const std::string& base, int index) { return (*this)[base + "[" + std::to_string(index) + "]"]; }
+    Control& At(const std::string& base, int index) {
+        return (*this)[base + "[" + std::to_string(index) + "]"];
+    }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     // Timers: (re)start with an interval, stop. Setting an interval restarts the count.
     void StartTimer(Control& timer, int interval_ms);
     void StopTimer(Control& timer);
+    // Changes a timer's interval the way a running timer takes it: the count
+    // starts again, and a stopped timer stays stopped.
+    void SetTimerInterval(Control& timer, int interval_ms);
 
-    std::string title;           // the window caption
+    std::string title;  // the window caption
     Color background = colors::Panel;
-    std::string mouse_pointer;   // icon resource of a custom pointer, empty for the default
-    Control* focus = nullptr;    // the text box or list that takes typed keys
+    std::string mouse_pointer;  // icon resource of a custom pointer, empty for the default
+    Control* focus = nullptr;   // the text box or list that takes typed keys
 
-private:
+  private:
     Host& host_;
     std::string name_;
     int width_;

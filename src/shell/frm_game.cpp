@@ -1,0 +1,74 @@
+#include "shell/frm_game.h"
+
+#include "shell/frm_dialog.h"
+#include "shell/game.h"
+#include "shell/screen_style.h"
+#include "shell/sound.h"
+#include "ui/host.h"
+
+namespace duskmoor {
+namespace {
+constexpr int kButtonWidth = 200;
+constexpr int kButtonHeight = 40;
+constexpr int kLeftColumn = 24;
+constexpr int kRightColumn = 236;
+constexpr int kFirstRow = 56;
+constexpr int kRowStep = 50;
+
+int Row(int index) {
+    return kFirstRow + index * kRowStep;
+}
+}  // namespace
+
+frmGame::frmGame(Game& game) : Screen(game.host, "frmGame", 460, 320), game_(game) {
+    title = "The Duskmoor";
+    AddHeading(*this, "lblTitle", "The Duskmoor", 14);
+    auto button = [this](const char* name, const char* picture, int column, int row) -> Control& {
+        return AddPictureButton(*this, name, picture, column, Row(row), kButtonWidth, kButtonHeight);
+    };
+    button("imgNewGame", "NewBmp", kLeftColumn, 0).on_click = [this] { NewGame(); };
+    button("imgLoadGame", "LoadGameBmp", kLeftColumn, 1);
+    button("imgSaveGame", "SaveBmp", kLeftColumn, 2);
+    button("imgSound", "SoundOnBmp", kLeftColumn, 3).on_click = [this] { ToggleSound(); };
+    button("imgCredits", "CreditsBmp", kLeftColumn, 4);
+    button("imgLoadChar", "LoadHeroBmp", kRightColumn, 0);
+    button("imgCreateChar", "NewHeroBmp", kRightColumn, 1);
+    button("imgRemoveChar", "RemoveBmp", kRightColumn, 2);
+    button("imgCancel", "Done2Bmp", kRightColumn, 3).on_click = [this] { BackToGame(); };
+    button("imgExit", "ExitBmp", kRightColumn, 4).on_click = [this] { game_.host.Quit(); };
+}
+
+void frmGame::Load() {
+    ShowSoundPicture();
+}
+
+void frmGame::NewGame() {
+    game_.state.NewGamePending = True;
+    game_.state.GameActive = True;
+    Close();
+}
+
+void frmGame::ToggleSound() {
+    GameState& state = game_.state;
+    if (!IsSet(state.SoundOn)) {
+        state.SoundOn = True;
+    } else {
+        StopSound(game_);
+        state.SoundOn = False;
+    }
+    ShowSoundPicture();
+}
+
+void frmGame::ShowSoundPicture() {
+    (*this)["imgSound"].picture = IsSet(game_.state.SoundOn) ? "SoundOnBmp" : "SoundOffBmp";
+}
+
+void frmGame::BackToGame() {
+    if (game_.state.NumPlayers < 1) {
+        ShowDialog(game_, "You must have at least one character in your party to continue.");
+        return;
+    }
+    Close();
+}
+
+}  // namespace duskmoor

@@ -1,0 +1,453 @@
+#include "ui/script_host.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+#include "core/random.h"
+#include "ui/bitmap.h"
+#include "ui/screen.h"
+
+namespace duskmoor {
+namespace {
+
+// Unwinds every open screen when the script has no more actions.
+struct ScriptEnd {};
+
+// Keeps the stack of open screens right when a modal loop is left by an exception.
+class ScreenStackGuard {
+  public:
+    ScreenStackGuard(std::vector<Screen*>& screens, Screen& screen) : screens_(screens) {
+        screens_.push_back(&screen);
+    }
+    ~ScreenStackGuard() { screens_.pop_back(); }
+    ScreenStackGuard(const ScreenStackGuard&) = delete;
+    ScreenStackGuard& operator=(const ScreenStackGuard&) = delete;
+
+  private:
+    std::vector<Screen*>& screens_;
+};
+
+std::string Trim(const std::string& text) {
+    size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    size_t last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+bool ParseInteger(const std::string& text, long long& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size();
+}
+
+bool ParseUnitDraw(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stod(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size() && value >= 0.0 && value < 1.0;
+}
+
+uint32_t LittleEndian(const uint8_t* bytes, int count) {
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+}
+
+std::string BaseName(const std::string& path) {
+    size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string TakeWord(std::string& rest) {
+    rest = Trim(rest);
+    size_t end = rest.find_first_of(" \t");
+    std::string word = rest.substr(0, end);
+    rest = end == std::string::npos ? std::string() : Trim(rest.substr(end));
+    return word;
+}
+
+std::string TextArgument(const std::string& rest, bool& ok) {
+    ok = true;
+    std::string text = Trim(rest);
+    if (text.empty() || text.front() != '"') return text;
+    std::string out;
+    for (size_t i = 1; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '"') {
+            ok = Trim(text.substr(i + 1)).empty();
+            return out;
+        }
+        if (c == '\\' && i + 1 < text.size()) {
+            char escaped = text[++i];
+            if (escaped == 'n') {
+                out += '\n';
+            } else if (escaped == '"' || escaped == '\\') {
+                out += escaped;
+            } else {
+                ok = false;
+                return out;
+            }
+        } else {
+            out += c;
+        }
+    }
+    ok = false;  // no closing quote
+    return out;
+}
+
+int ScriptKeyCode(const std::string& name) {
+    static const std::pair<std::string_view, int> kNamed[] = {
+        {"Up", keys::Up},         {"Down", keys::Down},
+        {"Left", keys::Left},     {"Right", keys::Right},
+        {"Enter", keys::Enter},   {"Escape", keys::Escape},
+        {"Space", keys::Space},   {"Shift", keys::Shift},
+        {"Tab", keys::Tab},       {"Backspace", keys::Backspace},
+        {"Delete", keys::Delete}, {"F11", keys::F11}};
+    for (const auto& [key_name, code] : kNamed) {
+        if (name == key_name) return code;
+    }
+    if (name.rfind("Ctrl+", 0) == 0) {
+        int code = ScriptKeyCode(name.substr(5));
+        return code < 0 ? -1 : code | keys::CtrlModifier;
+    }
+    if (name.size() == 1 && std::isupper(static_cast<unsigned char>(name[0]))) return name[0];
+    if (name.size() == 1 && std::isdigit(static_cast<unsigned char>(name[0]))) return name[0];
+    long long code = 0;
+    if (ParseInteger(name, code) && code > 0 && code < 256) return static_cast<int>(code);
+    return -1;
+}
+
+long long WaveDurationMs(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return -1;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
+        std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE")
+        return -1;
+    uint32_t byte_rate = 0;
+    size_t position = 12;
+    while (position + 8 <= bytes.size()) {
+        std::string chunk(bytes.begin() + position, bytes.begin() + position + 4);
+        uint32_t size = LittleEndian(&bytes[position + 4], 4);
+        size_t body = position + 8;
+        if (chunk == "fmt " && size >= 16 && body + 16 <= bytes.size())
+            byte_rate = LittleEndian(&bytes[body + 8], 4);
+        if (chunk == "data") {
+            if (byte_rate == 0) return -1;
+            uint64_t available = std::min<uint64_t>(size, bytes.size() - body);
+            return static_cast<long long>(available * 1000 / byte_rate);
+        }
+        position = body + size + (size & 1);
+    }
+    return -1;
+}
+
+std::string EscapeLineBreaks(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\n' || text[i] == '\r') {
+            out += "\\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+ScriptHost::ScriptHost(std::istream& script, std::ostream& transcript, std::string data_folder)
+    : script_(script), transcript_(transcript), data_folder_(std::move(data_folder)) {
+    if (!data_folder_.empty() && data_folder_.back() != '/') data_folder_ += '/';
+}
+
+int ScriptHost::Run(const std::function<void()>& program, std::ostream& errors) {
+    try {
+        program();
+        Emit("quit");
+    } catch (const ProgramExit&) {
+        Emit("quit");
+    } catch (const ScriptEnd&) {
+        Emit("end");
+    } catch (const ScriptError& error) {
+        transcript_.flush();
+        errors << "duskmoor-script: line " << error.line << ": " << error.message << "\n";
+        return 2;
+    }
+    transcript_.flush();
+    return 0;
+}
+
+void ScriptHost::Emit(const std::string& line) {
+    transcript_ << line << '\n';
+}
+
+void ScriptHost::Fail(const std::string& message) const {
+    throw ScriptError{line_number_, message};
+}
+
+Screen& ScriptHost::Top() {
+    return *screens_.back();
+}
+
+void ScriptHost::RunModal(Screen& screen) {
+    ScreenStackGuard guard(screens_, screen);
+    screen.Reopen();
+    screen.Load();
+    std::string open_line = screen.TranscriptOpenLine();
+    if (!open_line.empty()) Emit(open_line);
+    while (!screen.closing()) RunNextAction();
+    std::string close_line = screen.TranscriptCloseLine();
+    if (!close_line.empty()) Emit(close_line);
+    screen.Unload();
+}
+
+void ScriptHost::Quit() {
+    throw ProgramExit{};
+}
+
+bool ScriptHost::PlayWave(const std::string& path) {
+    long long duration = WaveDurationMs(path);
+    if (duration < 0) return false;
+    Emit("sound " + BaseName(path));
+    sound_end_ms_ = now_ms_ + duration;
+    return true;
+}
+
+void ScriptHost::StopWave() {
+    sound_end_ms_ = -1;
+}
+
+void ScriptHost::MessageBox(const std::string& text) {
+    Emit("msgbox " + EscapeLineBreaks(text));
+}
+
+std::string ScriptHost::FileDialog(const FileDialogRequest& /*request*/) {
+    if (file_answers_.empty()) return {};
+    std::string answer = file_answers_.front();
+    file_answers_.pop_front();
+    return answer;
+}
+
+void ScriptHost::PrintPage(const std::string& text) {
+    Emit("print " + EscapeLineBreaks(text));
+}
+
+bool ScriptHost::ReadAction(Action& action) {
+    std::string line;
+    while (std::getline(script_, line)) {
+        ++line_number_;
+        std::string text = Trim(line);
+        if (text.empty() || text.front() == '#') continue;
+        action.rest = text;
+        action.verb = TakeWord(action.rest);
+        return true;
+    }
+    return false;
+}
+
+void ScriptHost::RunNextAction() {
+    Action action;
+    if (!ReadAction(action)) throw ScriptEnd{};
+    Perform(action);
+}
+
+void ScriptHost::Perform(const Action& action) {
+    const std::string& verb = action.verb;
+    std::string rest = action.rest;
+    bool ok = true;
+    if (verb == "click" || verb == "dblclick") {
+        Click(verb, TakeWord(rest), verb == "dblclick");
+    } else if (verb == "key" || verb == "keydown" || verb == "keyup") {
+        PressKey(verb, TakeWord(rest), verb != "keyup", verb != "keydown");
+    } else if (verb == "type") {
+        std::string name = TakeWord(rest);
+        std::string text = TextArgument(rest, ok);
+        if (!ok) Fail("malformed text argument");
+        Control* box = ControlFor(verb, name);
+        if (!box) return;
+        if (box->kind != ControlKind::TextBox) Fail(name + " is not a text box");
+        if (box->max_length > 0 && static_cast<int>(text.size()) > box->max_length)
+            text.resize(box->max_length);
+        box->caption = text;
+        if (box->on_change) box->on_change();
+    } else if (verb == "choose") {
+        std::string name = TakeWord(rest);
+        long long index = 0;
+        if (!ParseInteger(TakeWord(rest), index)) Fail("choose needs an entry number");
+        Control* list = ControlFor(verb, name);
+        if (!list) return;
+        if (index < 0 || index >= static_cast<long long>(list->items.size())) {
+            Emit("ignored choose " + name + " " + std::to_string(index) + " (no such entry)");
+            return;
+        }
+        list->selected = static_cast<int>(index);
+        if (list->on_change) list->on_change();
+    } else if (verb == "wait") {
+        long long milliseconds = 0;
+        if (!ParseInteger(TakeWord(rest), milliseconds) || milliseconds < 0) Fail("wait needs milliseconds");
+        Wait(milliseconds);
+    } else if (verb == "file") {
+        std::string path = TextArgument(rest, ok);
+        if (!ok) Fail("malformed path");
+        if (!path.empty() && path.front() != '/') path = data_folder_ + path;
+        file_answers_.push_back(path);
+    } else if (verb == "rnd") {
+        if (rest.empty()) Fail("rnd needs at least one value");
+        while (!rest.empty()) {
+            double value = 0;
+            if (!ParseUnitDraw(TakeWord(rest), value)) Fail("rnd values must lie in [0, 1)");
+            Random().Force(value);
+        }
+    } else if (verb == "set" || verb == "get") {
+        if (!access_) Fail("no game to " + verb);
+        std::string name = TakeWord(rest);
+        std::string value;
+        std::string error;
+        if (verb == "set") {
+            value = TextArgument(rest, ok);
+            if (!ok) Fail("malformed value");
+            error = access_->Set(name, value);
+        } else {
+            error = access_->Get(name, value);
+        }
+        if (!error.empty()) Fail(error);
+        if (verb == "get") Emit(name + "=" + EscapeLineBreaks(value));
+    } else if (verb == "show") {
+        std::string name = TakeWord(rest);
+        Control* control = Top().Find(name);
+        if (!control) {
+            Emit("ignored show " + name + " (no such control on " + Top().name() + ")");
+            return;
+        }
+        std::string shown = control->caption;
+        if (control->kind == ControlKind::List)
+            shown = control->selected >= 0 && control->selected < static_cast<int>(control->items.size())
+                        ? control->items[control->selected]
+                        : std::string();
+        Emit("show " + name + "=" + EscapeLineBreaks(shown));
+    } else if (verb == "goto") {
+        long long numbers[4] = {};
+        for (long long& number : numbers) {
+            if (!ParseInteger(TakeWord(rest), number)) Fail("goto needs BLOCK X Y FACING");
+        }
+        if (!access_) Fail("no game to move");
+        std::string error = access_->Goto(static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+                                          static_cast<int>(numbers[2]), static_cast<int>(numbers[3]));
+        if (!error.empty()) Fail(error);
+    } else if (verb == "snapshot") {
+        Snapshot(rest);
+    } else if (verb == "echo") {
+        std::string text = TextArgument(rest, ok);
+        if (!ok) Fail("malformed text argument");
+        Emit(EscapeLineBreaks(text));
+    } else {
+        Fail("unknown action '" + verb + "'");
+    }
+}
+
+Control* ScriptHost::ControlFor(const std::string& verb, const std::string& name) {
+    if (name.empty()) Fail(verb + " needs a control name");
+    Control* control = Top().Find(name);
+    std::string why;
+    if (!control) {
+        why = "no such control on " + Top().name();
+    } else if (!control->visible) {
+        why = "hidden";
+    } else if (!control->enabled) {
+        why = "disabled";
+    }
+    if (why.empty()) return control;
+    Emit("ignored " + verb + " " + name + " (" + why + ")");
+    return nullptr;
+}
+
+void ScriptHost::Click(const std::string& verb, const std::string& name, bool twice) {
+    Control* control = ControlFor(verb, name);
+    if (!control) return;
+    // The handlers may close the screen and destroy the control: copy them first.
+    auto mouse_down = control->on_mouse_down;
+    auto mouse_up = control->on_mouse_up;
+    auto click = control->on_click;
+    auto double_click = control->on_dblclick;
+    if (control->kind == ControlKind::TextBox || control->kind == ControlKind::List) Top().focus = control;
+    if (mouse_down) mouse_down();
+    if (mouse_up) mouse_up();
+    if (click) click();
+    if (twice && double_click) double_click();
+}
+
+void ScriptHost::PressKey(const std::string& verb, const std::string& key_text, bool down, bool up) {
+    int code = ScriptKeyCode(key_text);
+    if (code < 0) Fail("unknown key '" + key_text + "'");
+    Screen& screen = Top();
+    if (down) screen.KeyDown(code);
+    // A key-down handler may have opened and closed screens; the key comes up
+    // where the player's focus now is.
+    if (up && !screens_.empty()) Top().KeyUp(code);
+    (void)verb;
+}
+
+void ScriptHost::Wait(long long milliseconds) {
+    long long until = now_ms_ + milliseconds;
+    while (FireNextDue(until)) {
+    }
+    now_ms_ = std::max(now_ms_, until);
+}
+
+// Fires the earliest timer or sound end due by `until`; false when none is.
+bool ScriptHost::FireNextDue(long long until) {
+    Control* next_timer = nullptr;
+    long long next_due = until + 1;
+    for (Screen* screen : screens_) {
+        for (const auto& control : screen->controls()) {
+            if (control->kind != ControlKind::Timer || !control->timer_enabled || control->interval <= 0)
+                continue;
+            if (control->due_ms < next_due) {
+                next_due = control->due_ms;
+                next_timer = control.get();
+            }
+        }
+    }
+    bool sound_first = sound_end_ms_ >= 0 && sound_end_ms_ <= until && sound_end_ms_ <= next_due;
+    if (sound_first) {
+        now_ms_ = std::max(now_ms_, sound_end_ms_);
+        sound_end_ms_ = -1;
+        if (sound_finished) sound_finished();
+        return true;
+    }
+    if (!next_timer) return false;
+    now_ms_ = std::max(now_ms_, next_due);
+    next_timer->due_ms = now_ms_ + next_timer->interval;
+    auto tick = next_timer->on_tick;
+    if (tick) tick();
+    return true;
+}
+
+void ScriptHost::Snapshot(const std::string& rest) {
+    std::string arguments = rest;
+    std::string name = TakeWord(arguments);
+    bool ok = true;
+    std::string path = TextArgument(arguments, ok);
+    if (!ok || path.empty()) Fail("snapshot needs NAME FILE");
+    Control* picture = ControlFor("snapshot", name);
+    if (!picture) return;
+    if (picture->kind != ControlKind::Picture) Fail(name + " is not a picture");
+    if (!SaveBmp24(path, picture->canvas.ToBitmap())) Fail("cannot write " + path);
+}
+
+}  // namespace duskmoor
