@@ -273,7 +273,7 @@ void ScriptHost::Perform(const Action& action) {
     if (verb == "click" || verb == "dblclick") {
         Click(verb, TakeWord(rest), verb == "dblclick");
     } else if (verb == "key" || verb == "keydown" || verb == "keyup") {
-        PressKey(verb, TakeWord(rest), verb != "keyup", verb != "keydown");
+        PressKey(TakeWord(rest), verb != "keyup", verb != "keydown");
     } else if (verb == "type") {
         std::string name = TakeWord(rest);
         std::string text = TextArgument(rest, ok);
@@ -334,7 +334,8 @@ void ScriptHost::Perform(const Action& action) {
             Emit("ignored show " + name + " (no such control on " + Top().name() + ")");
             return;
         }
-        std::string shown = control->caption;
+        // A picture button shows its picture, a list its chosen entry.
+        std::string shown = control->kind == ControlKind::ImageButton ? control->picture : control->caption;
         if (control->kind == ControlKind::List)
             shown = control->selected >= 0 && control->selected < static_cast<int>(control->items.size())
                         ? control->items[control->selected]
@@ -391,15 +392,20 @@ void ScriptHost::Click(const std::string& verb, const std::string& name, bool tw
     if (twice && double_click) double_click();
 }
 
-void ScriptHost::PressKey(const std::string& verb, const std::string& key_text, bool down, bool up) {
+void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     int code = ScriptKeyCode(key_text);
     if (code < 0) Fail("unknown key '" + key_text + "'");
-    Screen& screen = Top();
-    if (down) screen.KeyDown(code);
-    // A key-down handler may have opened and closed screens; the key comes up
-    // where the player's focus now is.
-    if (up && !screens_.empty()) Top().KeyUp(code);
-    (void)verb;
+    Screen* screen = &Top();
+    if (down) {
+        screen->KeyDown(code);
+        // Escape is the way out of a modal screen that has no use of its own for
+        // it; on the main screen it does not end the game.
+        if (code == keys::Escape && screens_.size() > 1 && &Top() == screen && !screen->closing())
+            screen->CloseRequested();
+    }
+    // A key released after its press opened or closed a screen belongs to
+    // neither screen: the new one did not see it go down.
+    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) screen->KeyUp(code);
 }
 
 void ScriptHost::Wait(long long milliseconds) {

@@ -61,7 +61,7 @@ class ScriptHost : public Host {
     bool FireNextDue(long long until);
     Control* ControlFor(const std::string& verb, const std::string& name);
     void Click(const std::string& verb, const std::string& name, bool twice);
-    void PressKey(const std::string& verb, const std::string& key_text, bool down, bool up);
+    void PressKey(const std::string& key_text, bool down, bool up);
     void Snapshot(const std::string& rest);
     void Emit(const std::string& line);
     [[noreturn]] void Fail(const std::string& message) const;
