@@ -1,0 +1,163 @@
+// The pictures and fonts compiled into the game: every name the screens ask for
+// is there, decodes, and has the size its screen lays out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/resources.h"
+
+namespace duskmoor {
+namespace {
+
+struct ExpectedPicture {
+    const char* name;
+    int width;
+    int height;
+};
+
+constexpr ExpectedPicture kButtons[] = {
+    {"CampBmp", 78, 44},      {"LogBmp", 78, 44},      {"MagicBmp", 78, 44},      {"GameBmp", 78, 44},
+    {"TradeBmp", 78, 44},     {"QuestsBmp", 78, 44},   {"SearchBmp", 78, 44},     {"ViewBmp", 78, 44},
+    {"ArrowLeftBmp", 52, 44}, {"ArrowUpBmp", 52, 44},  {"ArrowRightBmp", 52, 44}, {"NewBmp", 200, 40},
+    {"LoadGameBmp", 200, 40}, {"SaveBmp", 200, 40},    {"LoadHeroBmp", 200, 40},  {"NewHeroBmp", 200, 40},
+    {"RemoveBmp", 200, 40},   {"SoundOnBmp", 200, 40}, {"SoundOffBmp", 200, 40},  {"Done2Bmp", 200, 40},
+    {"ExitBmp", 200, 40},     {"CreditsBmp", 200, 40}, {"RestBmp", 96, 48},       {"PartyBmp", 96, 48},
+    {"Save2Bmp", 96, 48},     {"DoneBmp", 96, 48},
+};
+constexpr ExpectedPicture kIcons[] = {{"DuskIcon", 32, 32}, {"ViewIcon", 32, 32}};
+
+int Alpha(uint32_t pixel) {
+    return static_cast<int>(pixel >> 24);
+}
+int Brightness(uint32_t pixel) {
+    return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+}
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+TEST(EmbeddedResources, EveryButtonDecodesAtItsSizeAsAnOpaqueBevelledPlate) {
+    for (const ExpectedPicture& expected : kButtons) {
+        SCOPED_TRACE(expected.name);
+        const Bitmap* bitmap = ResourceBitmap(expected.name);
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->width, expected.width);
+        EXPECT_EQ(bitmap->height, expected.height);
+        EXPECT_EQ(ResourceBitmap(expected.name), bitmap) << "decoded once and kept";
+        for (uint32_t pixel : bitmap->pixels) ASSERT_EQ(Alpha(pixel), 255);
+        // Light falls from the top left: the rim is bright above and dark below.
+        int top_rim = 0, bottom_rim = 0;
+        for (int x = 4; x < bitmap->width - 4; ++x) {
+            top_rim += Brightness(bitmap->At(x, 1));
+            bottom_rim += Brightness(bitmap->At(x, bitmap->height - 2));
+        }
+        EXPECT_GT(top_rim, 2 * bottom_rim);
+        // A pictogram or caption stands out from the stone face.
+        int darkest = 765, brightest = 0;
+        for (int y = 6; y < bitmap->height - 6; ++y) {
+            for (int x = 6; x < bitmap->width - 6; ++x) {
+                darkest = std::min(darkest, Brightness(bitmap->At(x, y)));
+                brightest = std::max(brightest, Brightness(bitmap->At(x, y)));
+            }
+        }
+        EXPECT_LT(darkest, 120);
+        EXPECT_GT(brightest, 540);
+    }
+}
+
+TEST(EmbeddedResources, IconsAreTransparentAroundAnOpaqueCentre) {
+    for (const ExpectedPicture& expected : kIcons) {
+        SCOPED_TRACE(expected.name);
+        const Bitmap* bitmap = ResourceBitmap(expected.name);
+        ASSERT_NE(bitmap, nullptr);
+        ASSERT_EQ(bitmap->width, expected.width);
+        ASSERT_EQ(bitmap->height, expected.height);
+        for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}})
+            EXPECT_EQ(Alpha(bitmap->At(x, y)), 0);
+        EXPECT_EQ(Alpha(bitmap->At(16, 16)), 255);
+        int transparent = 0, opaque = 0;
+        for (uint32_t pixel : bitmap->pixels) {
+            transparent += Alpha(pixel) == 0;
+            opaque += Alpha(pixel) == 255;
+        }
+        EXPECT_GT(transparent, 100);
+        EXPECT_GT(opaque, 200);
+    }
+    // The pointer's hot spot is its centre: the pupil of the eye, dark and solid.
+    EXPECT_LT(Brightness(ResourceBitmap("ViewIcon")->At(16, 16)), 60);
+}
+
+TEST(EmbeddedResources, FontsAreTheSystemFilesByteForByte) {
+    const std::pair<const char*, const char*> fonts[] = {
+        {"DejaVuSans", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"},
+        {"DejaVuSansBold", "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"},
+    };
+    for (auto [name, path] : fonts) {
+        SCOPED_TRACE(name);
+        const EmbeddedResource font = FindResource(name);
+        const std::vector<uint8_t> file = ReadFile(path);
+        ASSERT_GT(font.size, 100000u);
+        ASSERT_EQ(font.size, file.size());
+        EXPECT_TRUE(std::equal(file.begin(), file.end(), font.data));
+        // A font is not a picture: asking for it as one gives nothing.
+        EXPECT_EQ(ResourceBitmap(name), nullptr);
+    }
+}
+
+TEST(EmbeddedResources, UnknownNamesGiveNothing) {
+    for (const char* name : {"", "NoSuchBmp", "campbmp", "CampBmp ", "DejaVu"}) {
+        SCOPED_TRACE(name);
+        const EmbeddedResource missing = FindResource(name);
+        EXPECT_EQ(missing.size, 0u);
+        EXPECT_EQ(missing.data, nullptr);
+        EXPECT_EQ(ResourceBitmap(name), nullptr);
+        EXPECT_EQ(ResourceBitmap(name), nullptr);
+    }
+    // Names in the table are unique, so a lookup can never pick the wrong twin.
+    std::set<std::string> names;
+    for (size_t i = 0; i < kEmbeddedResourceCount; ++i) {
+        EXPECT_TRUE(names.insert(kEmbeddedResources[i].name).second) << kEmbeddedResources[i].name;
+        EXPECT_GT(kEmbeddedResources[i].size, 0u);
+    }
+    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2);
+}
+
+// Drawing the pictures again gives the very bytes the game carries: the
+// generator is repeatable and the embedder copies files unchanged.
+TEST(EmbeddedResources, RedrawingThePicturesGivesTheEmbeddedBytes) {
+    const std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / "duskmoor_pictures_again";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string command =
+        std::string("\"") + DUSKMOOR_GAME_DIR + "/duskmoor-pictures\" \"" + folder.string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::set<std::string> listed;
+    std::ifstream list(folder / "pictures.txt");
+    for (std::string name; std::getline(list, name);) listed.insert(name);
+    std::set<std::string> expected;
+    for (const ExpectedPicture& picture : kButtons) expected.insert(picture.name);
+    for (const ExpectedPicture& picture : kIcons) expected.insert(picture.name);
+    EXPECT_EQ(listed, expected);
+    for (const std::string& name : listed) {
+        SCOPED_TRACE(name);
+        const std::vector<uint8_t> drawn = ReadFile((folder / (name + ".bmp")).string());
+        const EmbeddedResource embedded = FindResource(name);
+        ASSERT_EQ(drawn.size(), embedded.size);
+        EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), embedded.data));
+    }
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace duskmoor

@@ -1,0 +1,121 @@
+// Draws every picture that the game carries inside its executable and writes
+// them as BMP files, with a list of their names for the resource embedder.
+//
+//     duskmoor-pictures <output folder>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "atomic_file.h"
+#include "button_art.h"
+#include "raster.h"
+#include "symbols.h"
+
+namespace duskmoor::content {
+namespace {
+
+enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon };
+
+struct PictureSpec {
+    const char* name;
+    int width;
+    int height;
+    Kind kind;
+    Symbol symbol;
+    const char* caption;
+};
+
+// clang-format off
+constexpr PictureSpec kPictures[] = {
+    // The command bar of the main screen.
+    {"CampBmp",       78, 44, Kind::Command, Symbol::Tent,      "CAMP"},
+    {"LogBmp",        78, 44, Kind::Command, Symbol::Book,      "LOG"},
+    {"MagicBmp",      78, 44, Kind::Command, Symbol::Star,      "MAGIC"},
+    {"GameBmp",       78, 44, Kind::Command, Symbol::Die,       "GAME"},
+    {"TradeBmp",      78, 44, Kind::Command, Symbol::Chest,     "TRADE"},
+    {"QuestsBmp",     78, 44, Kind::Command, Symbol::Crown,     "QUESTS"},
+    {"SearchBmp",     78, 44, Kind::Command, Symbol::Magnifier, "SEARCH"},
+    {"ViewBmp",       78, 44, Kind::Command, Symbol::Portrait,  "VIEW"},
+    // Turning and walking.
+    {"ArrowLeftBmp",  52, 44, Kind::SymbolOnly, Symbol::ArrowTurnLeft,  ""},
+    {"ArrowUpBmp",    52, 44, Kind::SymbolOnly, Symbol::ArrowUp,        ""},
+    {"ArrowRightBmp", 52, 44, Kind::SymbolOnly, Symbol::ArrowTurnRight, ""},
+    // The game menu.
+    {"NewBmp",       200, 40, Kind::Menu, Symbol::Sparkle,       "NEW GAME"},
+    {"LoadGameBmp",  200, 40, Kind::Menu, Symbol::Book,          "LOAD GAME"},
+    {"SaveBmp",      200, 40, Kind::Menu, Symbol::Scroll,        "SAVE GAME"},
+    {"LoadHeroBmp",  200, 40, Kind::Menu, Symbol::Portrait,      "LOAD CHARACTER"},
+    {"NewHeroBmp",   200, 40, Kind::Menu, Symbol::Portrait,      "CREATE CHARACTER"},
+    {"RemoveBmp",    200, 40, Kind::Menu, Symbol::Portrait,      "REMOVE CHARACTER"},
+    {"SoundOnBmp",   200, 40, Kind::Menu, Symbol::SpeakerOn,     "SOUND: ON"},
+    {"SoundOffBmp",  200, 40, Kind::Menu, Symbol::SpeakerOff,    "SOUND: OFF"},
+    {"Done2Bmp",     200, 40, Kind::Menu, Symbol::ArrowTurnLeft, "BACK TO GAME"},
+    {"ExitBmp",      200, 40, Kind::Menu, Symbol::Door,          "EXIT"},
+    {"CreditsBmp",   200, 40, Kind::Menu, Symbol::Shield,        "CREDITS"},
+    // The camp.
+    {"RestBmp",       96, 48, Kind::Command, Symbol::Moon,   "REST"},
+    {"PartyBmp",      96, 48, Kind::Command, Symbol::Party,  "PARTY"},
+    {"Save2Bmp",      96, 48, Kind::Command, Symbol::Scroll, "SAVE"},
+    {"DoneBmp",       96, 48, Kind::Command, Symbol::Check,  "DONE"},
+    // Icons, with transparency.
+    {"DuskIcon",      32, 32, Kind::WindowIcon,  Symbol::None, ""},
+    {"ViewIcon",      32, 32, Kind::PointerIcon, Symbol::None, ""},
+};
+// clang-format on
+
+// Each button gets its own stone, the same on every build.
+uint32_t SeedOf(std::string_view name) {
+    uint32_t hash = 2166136261u;
+    for (char letter : name) hash = (hash ^ static_cast<uint8_t>(letter)) * 16777619u;
+    return hash;
+}
+
+Raster Draw(const PictureSpec& spec) {
+    const uint32_t seed = SeedOf(spec.name);
+    switch (spec.kind) {
+        case Kind::Command:
+            return CommandButton(spec.width, spec.height, spec.symbol, spec.caption, seed);
+        case Kind::Menu:
+            return MenuButton(spec.width, spec.height, spec.symbol, spec.caption, seed);
+        case Kind::SymbolOnly:
+            return SymbolButton(spec.width, spec.height, spec.symbol, seed);
+        case Kind::WindowIcon:
+            return DuskIcon(spec.width, spec.height);
+        case Kind::PointerIcon:
+            return ViewIcon(spec.width, spec.height);
+    }
+    return Raster(spec.width, spec.height);
+}
+
+bool HasAlpha(Kind kind) {
+    return kind == Kind::WindowIcon || kind == Kind::PointerIcon;
+}
+
+int Run(const std::string& folder) {
+    std::string manifest;
+    for (const PictureSpec& spec : kPictures) {
+        const std::string path = folder + "/" + spec.name + ".bmp";
+        if (!WriteFileAtomically(path, EncodeBmp(Draw(spec), HasAlpha(spec.kind)))) {
+            std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        manifest += std::string(spec.name) + "\n";
+    }
+    const std::string manifest_path = folder + "/pictures.txt";
+    if (!WriteFileAtomically(manifest_path, std::vector<uint8_t>(manifest.begin(), manifest.end()))) {
+        std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", manifest_path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace duskmoor::content
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: duskmoor-pictures <output folder>\n");
+        return 2;
+    }
+    return duskmoor::content::Run(argv[1]);
+}
