@@ -1,1 +1,92 @@
-int main() { return 0; }
+// The game's entry point: finds the folder the game lives in, opens the
+// window and runs the game until the player ends it.
+#include <time.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "shell/game_main.h"
+#include "ui/host.h"
+#include "ui/sdl_host.h"
+
+namespace {
+
+// Taken first thing in main: the fallback when the process's own start time
+// cannot be read.
+const auto main_entered = std::chrono::steady_clock::now();
+
+// The folder of the running executable, ending with '/': Maps/, Art/ and
+// Sounds/ are beside it.
+std::string ProgramFolder() {
+    char buffer[4096];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    if (length <= 0) return "./";
+    std::string path(buffer, static_cast<size_t>(length));
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+// Milliseconds since the kernel started this process (it counts in clock
+// ticks, so this is good to about 10 ms), or -1 when that cannot be read.
+long long MillisecondsSinceProcessStart() {
+    std::ifstream stat_file("/proc/self/stat");
+    std::string line;
+    if (!std::getline(stat_file, line)) return -1;
+    const size_t name_end = line.rfind(')');
+    if (name_end == std::string::npos) return -1;
+    std::istringstream fields(line.substr(name_end + 2));
+    std::string field;
+    // Fields after the name start at number 3; the start time is number 22.
+    for (int number = 3; number <= 22; ++number) {
+        if (!(fields >> field)) return -1;
+    }
+    const long ticks_per_second = sysconf(_SC_CLK_TCK);
+    timespec since_boot{};
+    if (ticks_per_second <= 0 || clock_gettime(CLOCK_BOOTTIME, &since_boot) != 0) return -1;
+    const long long start_ms = std::stoll(field) * 1000 / ticks_per_second;
+    const long long now_ms = static_cast<long long>(since_boot.tv_sec) * 1000 + since_boot.tv_nsec / 1000000;
+    return now_ms - start_ms;
+}
+
+long long FirstFrameMilliseconds() {
+    const long long since_start = MillisecondsSinceProcessStart();
+    if (since_start >= 0) return since_start;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 main_entered)
+        .count();
+}
+
+// Start-up timing for tools/bench: report when the first frame is shown and stop.
+void ReportFirstFrameWhenAsked(duskmoor::SdlHost& host) {
+    const char* asked = std::getenv("DUSKMOOR_BENCH_FIRST_FRAME");
+    if (!asked || std::string(asked) != "1") return;
+    host.first_frame_shown = [] {
+        std::printf("first-frame-ms %lld\n", FirstFrameMilliseconds());
+        std::fflush(stdout);
+        throw duskmoor::ProgramExit{};
+    };
+}
+
+}  // namespace
+
+int main() {
+    std::string error;
+    std::unique_ptr<duskmoor::SdlHost> host = duskmoor::SdlHost::Create(error);
+    if (!host) {
+        std::cerr << "duskmoor: cannot open a window: " << error << "\n";
+        return 1;
+    }
+    ReportFirstFrameWhenAsked(*host);
+    try {
+        duskmoor::RunGame(*host, ProgramFolder());
+    } catch (const duskmoor::ProgramExit&) {
+    }
+    return 0;
+}

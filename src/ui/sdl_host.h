@@ -1,0 +1,105 @@
+#pragma once
+// The game in a window: one SDL window holding the 640 x 480 picture of the
+// screens, scaled with its aspect kept over the dark blue backdrop, with
+// modal screens centred over the main screen and the screens below dimmed.
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/canvas.h"
+#include "ui/host.h"
+#include "ui/screen_painter.h"
+#include "ui/sdl_audio.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Cursor;
+union SDL_Event;
+
+namespace duskmoor {
+
+class SdlHost : public Host {
+  public:
+    // Opens the window; null with `error` set when there is no display.
+    static std::unique_ptr<SdlHost> Create(std::string& error);
+    ~SdlHost() override;
+    SdlHost(const SdlHost&) = delete;
+    SdlHost& operator=(const SdlHost&) = delete;
+
+    void RunModal(Screen& screen) override;
+    void DoEvents() override;
+    long long NowMs() override;
+    [[noreturn]] void Quit() override;
+    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
+    void Invalidate() override { dirty_ = true; }
+
+    bool PlayWave(const std::string& path) override;
+    void StopWave() override;
+
+    void MessageBox(const std::string& text) override;
+    std::string FileDialog(const FileDialogRequest& request) override;
+    void PrintPage(const std::string& text) override;
+
+    // Called once, right after the first frame is on the screen (start-up timing).
+    std::function<void()> first_frame_shown;
+
+  private:
+    SdlHost(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture);
+
+    // Event loop.
+    void Forget(Screen& screen);  // takes the top screen off the stack
+    void WaitForEvents();
+    void HandlePendingEvents();
+    void HandleEvent(const SDL_Event& event);
+    void RunTimersAndSound();
+    void PresentIfChanged();
+    void Present();
+
+    // Input.
+    void HandleKeyDown(const SDL_Event& event);
+    void HandleKeyUp(const SDL_Event& event);
+    void HandleTextInput(const char* text);
+    void HandleMouseDown(const SDL_Event& event);
+    void HandleMouseUp(const SDL_Event& event);
+    void HandleMouseWheel(const SDL_Event& event);
+    bool HandleDropDownKey(int key);
+    void ChooseDropDownEntry(int entry);
+    void CloseDropDown();
+    bool ToLogical(int window_x, int window_y, Point& logical) const;
+    Screen* TopScreen() const { return screens_.empty() ? nullptr : screens_.back(); }
+    Point ScreenOrigin(size_t index) const;
+    void ToggleFullScreen();
+
+    // Looks.
+    void UpdateCursor();
+    void SetWindowIcon();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    Canvas canvas_;
+    std::vector<Screen*> screens_;
+    bool dirty_ = true;
+    bool first_frame_done_ = false;
+    std::chrono::steady_clock::time_point start_;
+
+    // The control the left button went down on, and the screen it belongs to.
+    Screen* pressed_screen_ = nullptr;
+    Control* pressed_control_ = nullptr;
+    int pressed_clicks_ = 0;
+    DropDown drop_down_;
+    // The screen each held key went down on: its release goes there alone.
+    std::map<int, Screen*> keys_down_on_;
+
+    std::string cursor_name_;
+    SDL_Cursor* cursor_ = nullptr;
+    std::map<std::string, SDL_Cursor*> cursors_;
+
+    SdlAudio audio_;
+};
+
+}  // namespace duskmoor

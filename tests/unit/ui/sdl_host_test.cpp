@@ -1,0 +1,208 @@
+#include "ui/sdl_host.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "ui/screen.h"
+
+namespace duskmoor {
+namespace {
+
+// The window is 640 x 480 on the dummy display, so window and logical
+// positions are the same.
+void PushMouse(Uint32 type, int x, int y, int clicks) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = x;
+    event.button.y = y;
+    event.button.clicks = static_cast<Uint8>(clicks);
+    SDL_PushEvent(&event);
+}
+
+void PushClick(int x, int y, int clicks = 1) {
+    PushMouse(SDL_MOUSEBUTTONDOWN, x, y, clicks);
+    PushMouse(SDL_MOUSEBUTTONUP, x, y, clicks);
+}
+
+void PushKey(Uint32 type, SDL_Keycode key, bool repeat = false) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = key;
+    event.key.repeat = repeat ? 1 : 0;
+    SDL_PushEvent(&event);
+}
+
+void PushText(const char* text) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    std::strncpy(event.text.text, text, sizeof(event.text.text) - 1);
+    SDL_PushEvent(&event);
+}
+
+class SdlHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        std::string error;
+        host_ = SdlHost::Create(error);
+        ASSERT_NE(host_, nullptr) << error;
+    }
+
+    std::unique_ptr<SdlHost> host_;
+};
+
+// A main screen fed by events queued when it loads; a timer ends it through
+// the window's close box once they have all been handled.
+class ScriptedScreen : public Screen {
+  public:
+    explicit ScriptedScreen(Host& host) : Screen(host, "frmMain", 640, 480) {
+        Control& go = Add(ControlKind::Button, "cmdGo", 100, 100, 80, 30);
+        go.on_click = [this] { ++clicks; };
+        go.on_dblclick = [this] { ++double_clicks; };
+        go.on_mouse_down = [this, &go] { pressed_seen = go.pressed; };
+        Control& box = Add(ControlKind::ImageButton, "imgBox", 300, 100, 40, 40);
+        box.on_click = [this, &host] {
+            host.MessageBox("Hello");
+            ++boxes;
+        };
+        Control& name = Add(ControlKind::TextBox, "txtName", 100, 200, 100, 24);
+        name.max_length = 3;
+        name.on_change = [this] { ++changes; };
+        Control& stop = Add(ControlKind::Timer, "tmrStop", 0, 0, 0, 0);
+        stop.on_tick = [this, &stop] {
+            ++ticks;
+            StopTimer(stop);
+            SDL_Event quit{};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+        };
+    }
+
+    void Load() override {
+        StartTimer((*this)["tmrStop"], 60);
+        PushClick(110, 110);
+        PushClick(110, 110, 2);
+        PushMouse(SDL_MOUSEBUTTONDOWN, 110, 110, 1);  // pressed, then dragged off
+        PushMouse(SDL_MOUSEBUTTONUP, 400, 400, 1);
+        PushClick(150, 210);  // into the text box
+        PushText("abcd");
+        PushKey(SDL_KEYDOWN, SDLK_BACKSPACE);
+        PushKey(SDL_KEYUP, SDLK_BACKSPACE);
+        PushKey(SDL_KEYDOWN, SDLK_b);
+        PushKey(SDL_KEYDOWN, SDLK_b, true);
+        PushKey(SDL_KEYUP, SDLK_b);
+        PushClick(310, 110);                // opens the message box...
+        PushKey(SDL_KEYDOWN, SDLK_RETURN);  // ...which Enter closes
+        PushKey(SDL_KEYUP, SDLK_RETURN);
+        PushKey(SDL_KEYDOWN, SDLK_ESCAPE);  // not a way out of the main screen
+        PushKey(SDL_KEYUP, SDLK_ESCAPE);
+    }
+    void KeyDown(int key) override { downs.push_back(key); }
+    void KeyUp(int key) override { ups.push_back(key); }
+    void CloseRequested() override {
+        ++close_requests;
+        Close();
+    }
+
+    int clicks = 0, double_clicks = 0, boxes = 0, changes = 0, ticks = 0, close_requests = 0;
+    bool pressed_seen = false;
+    std::vector<int> downs;
+    std::vector<int> ups;
+};
+
+TEST_F(SdlHostTest, MouseKeysAndTimersReachTheTopScreen) {
+    ScriptedScreen screen(*host_);
+    host_->RunModal(screen);
+    EXPECT_EQ(screen.clicks, 1);
+    EXPECT_EQ(screen.double_clicks, 1);
+    EXPECT_TRUE(screen.pressed_seen);
+    EXPECT_FALSE(screen["cmdGo"].pressed);
+    EXPECT_EQ(screen.boxes, 1);
+    EXPECT_EQ(screen["txtName"].caption, "ab");
+    EXPECT_EQ(screen.changes, 2);  // typed (cut at three), then one deleted
+    EXPECT_EQ(screen.focus, &screen["txtName"]);
+    // Key repeats come as more presses; the Enter that closed the message box
+    // never reaches the main screen.
+    EXPECT_EQ(screen.downs, (std::vector<int>{8, 'B', 'B', 27}));
+    EXPECT_EQ(screen.ups, (std::vector<int>{8, 'B', 27}));
+    EXPECT_EQ(screen.ticks, 1);
+    EXPECT_EQ(screen.close_requests, 1);
+    EXPECT_TRUE(host_->OpenScreens().empty());
+}
+
+TEST_F(SdlHostTest, QuitUnwindsEveryOpenScreen) {
+    Screen main_screen(*host_, "frmMain", 640, 480);
+    Screen menu(*host_, "frmGame", 200, 100);
+    Control& open = main_screen.Add(ControlKind::Timer, "tmrOpen", 0, 0, 0, 0);
+    open.on_tick = [&] {
+        main_screen.StopTimer(open);
+        host_->RunModal(menu);
+    };
+    Control& quit = menu.Add(ControlKind::Timer, "tmrQuit", 0, 0, 0, 0);
+    quit.on_tick = [&] {
+        EXPECT_EQ(host_->OpenScreens().size(), 2u);
+        host_->Quit();
+    };
+    main_screen.StartTimer(open, 1);
+    menu.StartTimer(quit, 1);
+    EXPECT_THROW(host_->RunModal(main_screen), ProgramExit);
+    EXPECT_TRUE(host_->OpenScreens().empty());
+}
+
+// A short silent wave in 8-bit mono.
+void WriteWave(const std::string& path, int samples) {
+    std::ofstream file(path, std::ios::binary);
+    auto word = [&](uint32_t value, int bytes) {
+        for (int index = 0; index < bytes; ++index)
+            file.put(static_cast<char>((value >> (8 * index)) & 0xFF));
+    };
+    file << "RIFF";
+    word(36 + samples, 4);
+    file << "WAVEfmt ";
+    word(16, 4);
+    word(1, 2);
+    word(1, 2);
+    word(22050, 4);
+    word(22050, 4);
+    word(1, 2);
+    word(8, 2);
+    file << "data";
+    word(samples, 4);
+    for (int index = 0; index < samples; ++index) file.put(static_cast<char>(128));
+}
+
+TEST_F(SdlHostTest, AFinishedWaveIsReportedOnTheEventThread) {
+    const std::string folder = testing::TempDir();
+    const std::string wave = folder + "/sdl_host_test_short.wav";
+    WriteWave(wave, 1100);  // 50 ms
+    int finished = 0;
+    host_->sound_finished = [&] { ++finished; };
+    EXPECT_FALSE(host_->PlayWave(folder + "/no_such_sound.wav"));
+    ASSERT_TRUE(host_->PlayWave(wave));
+
+    Screen screen(*host_, "frmMain", 640, 480);
+    Control& stop = screen.Add(ControlKind::Timer, "tmrStop", 0, 0, 0, 0);
+    stop.on_tick = [&] { screen.Close(); };
+    screen.StartTimer(stop, 600);
+    host_->RunModal(screen);
+    EXPECT_EQ(finished, 1);
+
+    // A wave stopped early does not report an end.
+    ASSERT_TRUE(host_->PlayWave(wave));
+    host_->StopWave();
+    screen.StartTimer(stop, 200);
+    host_->RunModal(screen);
+    EXPECT_EQ(finished, 1);
+    std::filesystem::remove(wave);
+}
+
+}  // namespace
+}  // namespace duskmoor
