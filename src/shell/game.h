@@ -20,6 +20,8 @@ class MainView {
     // The sound safeguard timer: restart it, or give it a new interval.
     virtual void RestartCollisionTimer() = 0;
     virtual void SetCollisionInterval(int interval_ms) = 0;
+    // The whole party has fallen or been beaten: back to "no game" and the game menu.
+    virtual void EndGameByDeath() = 0;
 };
 
 struct Game {

@@ -60,7 +60,7 @@ void StartNewGame(Game& game) {
 
 void KickStart(Game& game) {
     ClearMap(game.state);
-    LoadNewMap(game);
+    LoadNewMap(game, game.state.CurrentBlock);
     if (game.view) game.view->RedrawView();
     game.state.LoadPending = False;
 }

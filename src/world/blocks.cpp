@@ -1,8 +1,27 @@
 #include "world/blocks.h"
 
 #include "shell/game.h"
+#include "ui/host.h"
+#include "world/block_tables.h"
+#include "world/map_file.h"
 
 namespace duskmoor {
+namespace {
+
+constexpr int kTownBlock = 0;
+
+bool ReadBlockMap(const GameState& state, int block, MapData& map) {
+    const BlockInfo* info = FindBlock(block);
+    return info && ReadMapFile(state.AppPath + "Maps/" + info->map_file, map);
+}
+
+void InstallMap(GameState& state, const MapData& map) {
+    state.MapWidth = map.width;
+    state.MapHeight = map.height;
+    state.Map = map.cells;
+}
+
+}  // namespace
 
 void ClearMap(GameState& state) {
     state.Map.fill(MapCell{});
@@ -10,13 +29,29 @@ void ClearMap(GameState& state) {
     state.MapHeight = 0;
 }
 
-// The map files and the blocks' tables arrive with the world; until then a
-// game starts in the town block with an empty map.
-void LoadNewMap(Game& /*game*/) {}
+bool LoadNewMap(Game& game, int block) {
+    MapData map;
+    if (!ReadBlockMap(game.state, block, map)) {
+        game.host.MessageBox("Error loading map.");
+        return false;
+    }
+    InstallMap(game.state, map);
+    return true;
+}
 
 void LoadStartingMap(Game& game) {
-    game.state.CurrentBlock = 0;
-    LoadNewMap(game);
+    game.state.CurrentBlock = kTownBlock;
+    MapData map;
+    if (!ReadBlockMap(game.state, kTownBlock, map)) {
+        game.host.MessageBox("On error");
+        return;
+    }
+    InstallMap(game.state, map);
+}
+
+std::string GetBlockName(const GameState& state) {
+    const BlockInfo* info = FindBlock(state.CurrentBlock);
+    return info ? info->name : "";
 }
 
 }  // namespace duskmoor

@@ -23,23 +23,23 @@ std::string ScriptedGameAccess::Set(const std::string& name, const std::string& 
     return error;
 }
 
-// Loads the block and stands the party on the cell, silently: no sound, no
-// encounter, no clock.
+// Loads the block's map and stands the party on the cell, silently: no
+// sound, no encounter, no clock.
 std::string ScriptedGameAccess::Goto(int block, int x, int y, int facing) {
     if (!game_) return "the game has not started";
     if (block < 0 || block >= kBlockCount) return "goto: no block " + std::to_string(block);
     if (facing < 0 || facing > 3) return "goto: facing must be 0..3";
     GameState& state = game_->state;
-    state.CurrentBlock = static_cast<int16_t>(block);
     ClearMap(state);
-    LoadNewMap(*game_);
-    int width = state.MapWidth > 0 ? state.MapWidth : 20;
-    int height = state.MapHeight > 0 ? state.MapHeight : 20;
-    if (x < 0 || x >= width || y < 0 || y >= height)
-        return "goto: cell " + std::to_string(x) + " , " + std::to_string(y) + " is outside the map";
+    state.CurrentBlock = static_cast<int16_t>(block);
+    if (!LoadNewMap(*game_, block))
+        return "goto: the map of block " + std::to_string(block) + " did not load";
+    if (x < 0 || x >= state.MapWidth || y < 0 || y >= state.MapHeight)
+        return "goto: cell " + std::to_string(x) + " , " + std::to_string(y) + " is outside the " +
+               std::to_string(state.MapWidth) + " x " + std::to_string(state.MapHeight) + " map";
     state.PosX = static_cast<int16_t>(x);
     state.PosY = static_cast<int16_t>(y);
-    state.PosCell = static_cast<int16_t>(y * width + x);
+    state.PosCell = static_cast<int16_t>(y * state.MapWidth + x);
     state.Facing = static_cast<int16_t>(facing);
     if (game_->view) {
         game_->view->RefreshCoords();
