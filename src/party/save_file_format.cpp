@@ -1,0 +1,440 @@
+#include "party/save_file_format.h"
+
+#include <charconv>
+#include <functional>
+
+#include "core/binary_io.h"
+#include "core/codepage.h"
+#include "core/int16.h"
+#include "party/code_tables.h"
+#include "shell/game_state.h"
+#include "world/block_tables.h"
+
+namespace duskmoor {
+namespace {
+
+// Names the fields of a record by where they live in memory, so that the
+// order of the fields stays described only by the records' `Fields`.
+class FieldNames {
+  public:
+    // The names are only worked out when one is wanted: a good file never needs them.
+    explicit FieldNames(std::function<void(FieldNames&)> fill) : fill_(std::move(fill)) {}
+
+    template <typename T>
+    void One(const std::string& name, const T& field) {
+        ranges_.push_back({reinterpret_cast<const char*>(&field), sizeof(T), sizeof(T), name});
+    }
+    template <typename T, size_t N>
+    void Many(const std::string& name, const std::array<T, N>& field) {
+        ranges_.push_back({reinterpret_cast<const char*>(field.data()), sizeof(T) * N, sizeof(T), name});
+    }
+
+    void AddPlayer(const std::string& prefix, const PLAYER& p) {
+        One(prefix + "Name", p.Name);
+        One(prefix + "Class", p.Class);
+        One(prefix + "Race", p.Race);
+        One(prefix + "Gender", p.Gender);
+        One(prefix + "Age", p.Age);
+        One(prefix + "Alignment", p.Alignment);
+        One(prefix + "Weapon", p.Weapon);
+        Many(prefix + "Pack", p.Pack);
+        One(prefix + "PackCount", p.PackCount);
+        One(prefix + "ToHit", p.ToHit);
+        One(prefix + "Armor", p.Armor);
+        One(prefix + "Experience", p.Experience);
+        One(prefix + "MaxHP", p.MaxHP);
+        One(prefix + "HP", p.HP);
+        One(prefix + "AC", p.AC);
+        One(prefix + "Gold", p.Gold);
+        One(prefix + "Silver", p.Silver);
+        One(prefix + "Copper", p.Copper);
+        One(prefix + "Load", p.Load);
+        One(prefix + "MaxLoad", p.MaxLoad);
+        One(prefix + "Position", p.Position);
+        One(prefix + "Status", p.Status);
+        One(prefix + "Level", p.Level);
+        One(prefix + "Strength", p.Strength);
+        One(prefix + "Wisdom", p.Wisdom);
+        One(prefix + "Intelligence", p.Intelligence);
+        One(prefix + "Dexterity", p.Dexterity);
+        One(prefix + "Constitution", p.Constitution);
+        One(prefix + "Charisma", p.Charisma);
+        One(prefix + "Active", p.Active);
+        Many(prefix + "Reserved", p.Reserved);
+        One(prefix + "BattleCommand", p.BattleCommand);
+        One(prefix + "BattleTarget", p.BattleTarget);
+        One(prefix + "Reserved2", p.Reserved2);
+        Many(prefix + "Spells", p.Spells);
+        One(prefix + "CastSpell", p.CastSpell);
+        One(prefix + "CastSource", p.CastSource);
+        One(prefix + "CastIndex", p.CastIndex);
+    }
+
+    void AddSavedGame(const SavedGame& g) {
+        One("NumPlayers", g.NumPlayers);
+        for (size_t slot = 0; slot < g.Party.size(); ++slot)
+            AddPlayer("Party[" + std::to_string(slot) + "].", g.Party[slot]);
+        One("CurrentBlock", g.CurrentBlock);
+        One("PosX", g.PosX);
+        One("PosY", g.PosY);
+        One("PosCell", g.PosCell);
+        One("Facing", g.Facing);
+        for (size_t block = 0; block < g.Encounters.size(); ++block) {
+            const std::string prefix = "Encounters[" + std::to_string(block) + "].";
+            Many(prefix + "Cell", g.Encounters[block].Cell);
+            Many(prefix + "Pending", g.Encounters[block].Pending);
+            One(prefix + "RandomLeft", g.Encounters[block].RandomLeft);
+        }
+        One("GameHour", g.GameHour);
+        One("GameMinute", g.GameMinute);
+        One("StepFraction", g.StepFraction);
+        One("RoomRented", g.RoomRented);
+        One("BankGold", g.BankGold);
+        One("BankSilver", g.BankSilver);
+        One("BankCopper", g.BankCopper);
+        One("SearchMode", g.SearchMode);
+        Many("QuestsDone", g.QuestsDone);
+        One("WagonRide", g.WagonRide);
+        One("LogText", g.LogText);
+        One("CluesText", g.CluesText);
+    }
+
+    std::string Find(const void* address) {
+        if (fill_) {
+            auto fill = std::move(fill_);
+            fill_ = nullptr;
+            fill(*this);
+        }
+        const char* at = static_cast<const char*>(address);
+        for (const Range& range : ranges_) {
+            if (at < range.begin || at >= range.begin + range.size) continue;
+            if (range.size == range.element) return range.name;
+            return range.name + "[" + std::to_string((at - range.begin) / range.element) + "]";
+        }
+        return "?";
+    }
+
+  private:
+    struct Range {
+        const char* begin;
+        size_t size;
+        size_t element;
+        std::string name;
+    };
+    std::vector<Range> ranges_;
+    std::function<void(FieldNames&)> fill_;
+};
+
+std::string Escaped(const std::string& utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string FormatValue(int16_t value) {
+    return std::to_string(value);
+}
+std::string FormatValue(int32_t value) {
+    return std::to_string(value);
+}
+std::string FormatValue(float value) {
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+std::string FormatValue(const std::string& cp1252) {
+    return Escaped(Cp1252ToUtf8(cp1252));
+}
+
+// Reads fields through a ByteReader and remembers where each one started, so
+// that a refusal can name the field and its byte.
+class TracingReader {
+  public:
+    TracingReader(std::span<const uint8_t> bytes, FieldNames& names, std::vector<FieldReading>* readings)
+        : reader_(bytes.data(), bytes.size()), names_(names), readings_(readings) {}
+
+    template <typename T>
+    void Field(T& value) {
+        if (!reader_.ok()) return;
+        const size_t start = reader_.position();
+        reader_.Field(value);
+        if (!reader_.ok()) {
+            refusal_ = {start, names_.Find(&value), reader_.error()};
+            return;
+        }
+        offsets_.push_back({&value, start});
+        if (readings_) readings_->push_back({start, names_.Find(&value), FormatValue(value)});
+    }
+
+    // After the last field: a short file, or bytes left over.
+    bool Finish(FileRefusal& refusal) {
+        if (!reader_.ok()) {
+            refusal = refusal_;
+            return false;
+        }
+        if (!reader_.AtEnd()) {
+            const size_t extra = reader_.remaining();
+            refusal = {reader_.position(), "(end of the record)",
+                       std::to_string(extra) + (extra == 1 ? " byte follows" : " bytes follow") +
+                           " the end of the record"};
+            return false;
+        }
+        return true;
+    }
+
+    size_t OffsetOf(const void* address) const {
+        for (const auto& [field, offset] : offsets_)
+            if (field == address) return offset;
+        return 0;
+    }
+
+  private:
+    ByteReader reader_;
+    FieldNames& names_;
+    std::vector<FieldReading>* readings_;
+    FileRefusal refusal_;
+    std::vector<std::pair<const void*, size_t>> offsets_;
+};
+
+// The checks after a record has been read whole: values that would break the
+// party's rules or later index a table out of its range.
+class Checker {
+  public:
+    Checker(const TracingReader& trace, FieldNames& names) : trace_(trace), names_(names) {}
+
+    template <typename T>
+    void Require(const T& field, bool condition, const std::string& reason) {
+        if (!ok_ || condition) return;
+        ok_ = false;
+        refusal_ = {trace_.OffsetOf(&field), names_.Find(&field), reason};
+    }
+    template <typename T>
+    void InRange(const T& field, long long low, long long high) {
+        if (field >= low && field <= high) return;
+        Require(field, false,
+                std::to_string(field) + " is outside " + std::to_string(low) + ".." + std::to_string(high));
+    }
+
+    bool ok() const { return ok_; }
+    const FileRefusal& refusal() const { return refusal_; }
+
+  private:
+    const TracingReader& trace_;
+    FieldNames& names_;
+    bool ok_ = true;
+    FileRefusal refusal_;
+};
+
+constexpr int16_t kPackRoom = 24;
+constexpr int kSpellPairs = 13;
+constexpr int16_t kHighestSpell = 16;
+constexpr int kMaxMapSide = 20;
+constexpr int kMapCellsUsed = 400;
+
+bool IsSpellState(int16_t state) {
+    // Empty, ready to cast, chosen to be learned at the next rest.
+    return state == 0 || state == 1 || state == 3;
+}
+
+void CheckCharacter(Checker& check, const PLAYER& character) {
+    check.InRange(character.PackCount, 0, kPackRoom);
+    check.Require(character.Class, !ClassNameOf(character.Class).empty(),
+                  "no class has code " + std::to_string(character.Class));
+    check.Require(character.Race, !RaceNameOf(character.Race).empty(),
+                  "no race has code " + std::to_string(character.Race));
+    check.Require(character.Gender, !GenderNameOf(character.Gender).empty(),
+                  "no gender has code " + std::to_string(character.Gender));
+    check.Require(character.Alignment, !AlignmentNameOf(character.Alignment).empty(),
+                  "no alignment has code " + std::to_string(character.Alignment));
+    for (int pair = 0; pair < kSpellPairs; ++pair) {
+        const int16_t& state = character.Spells[2 * pair];
+        const int16_t& spell = character.Spells[2 * pair + 1];
+        check.Require(state, IsSpellState(state),
+                      "a memorised spell's state is 0, 1 or 3, not " + std::to_string(state));
+        if (state != 0) check.InRange(spell, 1, kHighestSpell);
+    }
+}
+
+// The party's rule: slots 0 .. NumPlayers - 1 are in play, active, and each
+// holds the character at marching position slot + 1; the others are empty.
+void CheckParty(Checker& check, const SavedGame& saved) {
+    check.InRange(saved.NumPlayers, 0, 4);
+    for (int slot = 0; slot < 4 && check.ok(); ++slot) {
+        const PLAYER& character = saved.Party[slot];
+        CheckCharacter(check, character);
+        if (slot < saved.NumPlayers) {
+            check.Require(character.Active, character.Active == True,
+                          "a character in play has Active -1, not " + std::to_string(character.Active));
+            check.Require(character.Position, character.Position == slot + 1,
+                          "slot " + std::to_string(slot) + " marches at position " +
+                              std::to_string(slot + 1) + ", not " + std::to_string(character.Position));
+        } else {
+            check.Require(character.Active, character.Active == False,
+                          "a slot beyond NumPlayers has Active 0, not " + std::to_string(character.Active));
+        }
+    }
+}
+
+// Some width of at most 20 cells that puts (x, y) at `cell`.
+bool CellFitsSomeWidth(int x, int y, int cell) {
+    for (int width = x + 1; width <= kMaxMapSide; ++width)
+        if (y * width + x == cell) return true;
+    return false;
+}
+
+void CheckPosition(Checker& check, const SavedGame& saved) {
+    const BlockInfo* block = FindBlock(saved.CurrentBlock);
+    check.Require(saved.CurrentBlock, block != nullptr,
+                  "no block has number " + std::to_string(saved.CurrentBlock));
+    check.InRange(saved.PosX, 0, kMaxMapSide - 1);
+    check.InRange(saved.PosY, 0, kMaxMapSide - 1);
+    check.InRange(saved.Facing, 0, 3);
+    check.InRange(saved.PosCell, 0, kMapCellsUsed - 1);
+    if (!check.ok()) return;
+    const int width = block->map_width;
+    if (width > 0) {
+        check.Require(saved.PosX, saved.PosX < width,
+                      "column " + std::to_string(saved.PosX) + " lies beyond the block's " +
+                          std::to_string(width) + " columns");
+        check.Require(saved.PosCell, saved.PosCell == saved.PosY * width + saved.PosX,
+                      "cell " + std::to_string(saved.PosCell) + " is not column " +
+                          std::to_string(saved.PosX) + ", row " + std::to_string(saved.PosY) + " of a map " +
+                          std::to_string(width) + " cells wide");
+    } else {
+        check.Require(saved.PosCell, CellFitsSomeWidth(saved.PosX, saved.PosY, saved.PosCell),
+                      "cell " + std::to_string(saved.PosCell) + " cannot be column " +
+                          std::to_string(saved.PosX) + ", row " + std::to_string(saved.PosY) + " of any map");
+    }
+}
+
+void CheckWorld(Checker& check, const SavedGame& saved) {
+    for (const BlockEncounters& block : saved.Encounters)
+        for (const int16_t& cell : block.Cell) check.InRange(cell, -1, kMapCellsUsed - 1);
+    check.InRange(saved.GameHour, 0, 23);
+    check.InRange(saved.GameMinute, 0, 59);
+    // Two steps make a minute: the counter is 0 or 1 between steps.
+    check.Require(saved.StepFraction, saved.StepFraction == 0.0f || saved.StepFraction == 1.0f,
+                  "the step counter is 0 or 1, not " + FormatValue(saved.StepFraction));
+}
+
+template <typename Record>
+bool Encode(const Record& record, std::vector<uint8_t>& bytes) {
+    Record copy = record;
+    ByteWriter writer;
+    copy.Fields(writer);
+    if (!writer.ok()) return false;
+    bytes = writer.bytes();
+    return true;
+}
+
+bool Refuse(FileRefusal* out, const FileRefusal& why) {
+    if (out) *out = why;
+    return false;
+}
+
+}  // namespace
+
+std::string FileRefusal::Describe() const {
+    return "byte " + std::to_string(offset) + ", " + field + ": " + reason;
+}
+
+SavedGame SavedGameFromState(const GameState& state) {
+    SavedGame saved;
+    saved.NumPlayers = state.NumPlayers;
+    saved.Party = state.Party;
+    saved.CurrentBlock = state.CurrentBlock;
+    saved.PosX = state.PosX;
+    saved.PosY = state.PosY;
+    saved.PosCell = state.PosCell;
+    saved.Facing = state.Facing;
+    saved.Encounters = state.Encounters;
+    saved.GameHour = state.GameHour;
+    saved.GameMinute = state.GameMinute;
+    saved.StepFraction = state.StepFraction;
+    saved.RoomRented = state.RoomRented;
+    saved.BankGold = state.BankGold;
+    saved.BankSilver = state.BankSilver;
+    saved.BankCopper = state.BankCopper;
+    saved.SearchMode = state.SearchMode;
+    saved.QuestsDone = state.QuestsDone;
+    saved.WagonRide = state.WagonRide;
+    saved.LogText = state.LogText;
+    saved.CluesText = state.CluesText;
+    return saved;
+}
+
+void ApplySavedGame(const SavedGame& saved, GameState& state) {
+    state.NumPlayers = saved.NumPlayers;
+    state.Party = saved.Party;
+    state.CurrentBlock = saved.CurrentBlock;
+    state.GameHour = saved.GameHour;
+    state.GameMinute = saved.GameMinute;
+    state.StepFraction = saved.StepFraction;
+    state.RoomRented = saved.RoomRented;
+    state.SearchMode = saved.SearchMode;
+    state.PosX = saved.PosX;
+    state.PosY = saved.PosY;
+    state.PosCell = saved.PosCell;
+    state.Facing = saved.Facing;
+    state.BankGold = saved.BankGold;
+    state.BankSilver = saved.BankSilver;
+    state.BankCopper = saved.BankCopper;
+    state.WagonRide = saved.WagonRide;
+    state.QuestsDone = saved.QuestsDone;
+    state.LogText = saved.LogText;
+    state.CluesText = saved.CluesText;
+    state.Encounters = saved.Encounters;
+}
+
+bool EncodeCharacter(const PLAYER& character, std::vector<uint8_t>& bytes) {
+    return Encode(character, bytes);
+}
+
+bool EncodeSavedGame(const SavedGame& saved, std::vector<uint8_t>& bytes) {
+    return Encode(saved, bytes);
+}
+
+bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* refusal,
+                     std::vector<FieldReading>* readings) {
+    PLAYER character;
+    FieldNames names([&character](FieldNames& names) { names.AddPlayer("", character); });
+    TracingReader reader(bytes, names, readings);
+    character.Fields(reader);
+    FileRefusal why;
+    if (!reader.Finish(why)) return Refuse(refusal, why);
+    Checker check(reader, names);
+    CheckCharacter(check, character);
+    if (!check.ok()) return Refuse(refusal, check.refusal());
+    out = std::move(character);
+    return true;
+}
+
+bool DecodeSavedGame(std::span<const uint8_t> bytes, SavedGame& out, FileRefusal* refusal,
+                     std::vector<FieldReading>* readings) {
+    SavedGame saved;
+    FieldNames names([&saved](FieldNames& names) { names.AddSavedGame(saved); });
+    TracingReader reader(bytes, names, readings);
+    saved.Fields(reader);
+    FileRefusal why;
+    if (!reader.Finish(why)) return Refuse(refusal, why);
+    Checker check(reader, names);
+    CheckParty(check, saved);
+    CheckPosition(check, saved);
+    CheckWorld(check, saved);
+    if (!check.ok()) return Refuse(refusal, check.refusal());
+    out = std::move(saved);
+    return true;
+}
+
+}  // namespace duskmoor
