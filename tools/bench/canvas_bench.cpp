@@ -1,6 +1,8 @@
 // Times the first-person view: 19 overlapping textured walls of a corridor on
 // the 445 x 329 view, against one solid clear of the same canvas.
 #include <algorithm>
+
+#include "bench_timing.h"
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -64,19 +66,6 @@ duskmoor::Bitmap BrickPattern() {
     return pattern;
 }
 
-// The median of `samples` timings, each of `batch` runs, in microseconds per run.
-double MedianMicroseconds(const std::function<void()>& work, int samples, int batch) {
-    std::vector<double> times;
-    for (int sample = 0; sample < samples; ++sample) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int run = 0; run < batch; ++run) work();
-        const auto stop = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::micro>(stop - start).count() / batch);
-    }
-    std::nth_element(times.begin(), times.begin() + samples / 2, times.end());
-    return times[samples / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -93,8 +82,8 @@ int main() {
         checksum += canvas.PixelAt(200, 160);
     };
     frame();  // warm the caches
-    const double frame_time = MedianMicroseconds(frame, 101, 20);
-    const double clear_time = MedianMicroseconds(clear, 101, 20);
+    const double frame_time = duskmoor::MedianMicroseconds(frame, 101, 20);
+    const double clear_time = duskmoor::MedianMicroseconds(clear, 101, 20);
     std::printf("%zu textured walls: %.1f us per frame (median)\n", walls.size(), frame_time);
     std::printf("one solid clear: %.1f us\n", clear_time);
     std::printf("ratio: %.2f (checksum %u)\n", frame_time / clear_time, checksum);

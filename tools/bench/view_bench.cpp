@@ -5,6 +5,8 @@
 //
 //     view_bench [game folder]     (default: the folder of the program)
 #include <algorithm>
+
+#include "bench_timing.h"
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -57,18 +59,6 @@ void BuildWorstCase(duskmoor::GameState& state) {
     state.CurrentBlock = 0;
 }
 
-double MedianMicroseconds(const std::function<void()>& work, int samples, int batch) {
-    std::vector<double> times;
-    for (int sample = 0; sample < samples; ++sample) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int run = 0; run < batch; ++run) work();
-        const auto stop = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::micro>(stop - start).count() / batch);
-    }
-    std::nth_element(times.begin(), times.begin() + samples / 2, times.end());
-    return times[samples / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,8 +88,8 @@ int main(int argc, char** argv) {
                     host.messages);
         return 1;
     }
-    const double redraw_time = MedianMicroseconds(redraw, 101, 10);
-    const double fill_time = MedianMicroseconds(fill, 101, 10);
+    const double redraw_time = duskmoor::MedianMicroseconds(redraw, 101, 10);
+    const double fill_time = duskmoor::MedianMicroseconds(fill, 101, 10);
     std::printf("full view redraw (every face, door and tunnel): %.1f us (median)\n", redraw_time);
     std::printf("one solid fill of the view: %.1f us\n", fill_time);
     std::printf("ratio: %.2f (checksum %u)\n", redraw_time / fill_time, checksum);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/recording_host.h"
 #include "ui/host.h"
 #include "ui/resources.h"
 
@@ -9,22 +10,7 @@ namespace duskmoor {
 namespace {
 
 // A host that is never run: the painter only needs screens to exist.
-class StillHost : public Host {
-  public:
-    void RunModal(Screen&) override {}
-    void DoEvents() override {}
-    long long NowMs() override { return 0; }
-    [[noreturn]] void Quit() override { throw ProgramExit{}; }
-    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
-    bool PlayWave(const std::string&) override { return false; }
-    void StopWave() override {}
-    void MessageBox(const std::string&) override {}
-    std::string FileDialog(const FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
-
-  private:
-    std::vector<Screen*> screens_;
-};
+using StillHost = RecordingHost;
 
 constexpr Color kBackground = Rgb(10, 20, 30);
 constexpr int kOriginX = 7;

@@ -2,30 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/recording_host.h"
 #include "ui/host.h"
 #include "ui/screen.h"
 
 namespace duskmoor {
 namespace {
 
-class ClockHost : public Host {
-  public:
-    void RunModal(Screen&) override {}
-    void DoEvents() override {}
-    long long NowMs() override { return now; }
-    [[noreturn]] void Quit() override { throw ProgramExit{}; }
-    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
-    bool PlayWave(const std::string&) override { return false; }
-    void StopWave() override {}
-    void MessageBox(const std::string&) override {}
-    std::string FileDialog(const FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
-
-    long long now = 0;
-
-  private:
-    std::vector<Screen*> screens_;
-};
+using ClockHost = RecordingHost;
 
 TEST(TimerScheduleTest, TimersOfEveryOpenScreenFireWhenDueAndKeepTheirRhythm) {
     ClockHost host;

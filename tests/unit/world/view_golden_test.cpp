@@ -13,30 +13,14 @@
 
 #include "shell/game.h"
 #include "ui/canvas.h"
+#include "support/recording_host.h"
 #include "ui/host.h"
 #include "world/view.h"
 
 namespace duskmoor {
 namespace {
 
-class QuietHost : public Host {
-  public:
-    void RunModal(Screen&) override {}
-    void DoEvents() override {}
-    long long NowMs() override { return 0; }
-    [[noreturn]] void Quit() override { throw ProgramExit{}; }
-    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
-    bool PlayWave(const std::string&) override { return false; }
-    void StopWave() override {}
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
-    std::string FileDialog(const FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
-
-    std::vector<std::string> messages;
-
-  private:
-    std::vector<Screen*> screens_;
-};
+using QuietHost = RecordingHost;
 
 constexpr int kNorth = 0, kEast = 1, kSouth = 2, kWest = 3;
 

@@ -8,29 +8,12 @@
 
 #include "shell/game.h"
 #include "ui/canvas.h"
+#include "support/recording_host.h"
 #include "ui/host.h"
 
 namespace duskmoor {
 namespace {
 
-class RecordingHost : public Host {
-  public:
-    void RunModal(Screen&) override {}
-    void DoEvents() override {}
-    long long NowMs() override { return 0; }
-    [[noreturn]] void Quit() override { throw ProgramExit{}; }
-    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
-    bool PlayWave(const std::string&) override { return false; }
-    void StopWave() override {}
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
-    std::string FileDialog(const FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
-
-    std::vector<std::string> messages;
-
-  private:
-    std::vector<Screen*> screens_;
-};
 
 // A pattern whose pixels name their own coordinates and a tag, so a pixel of
 // the view tells which picture filled it and from which tile offset.

@@ -1,0 +1,31 @@
+#pragma once
+// A host for tests of single screens and rules: nothing is shown, the clock
+// stands where the test puts it, and message boxes are written down.
+#include <string>
+#include <vector>
+
+#include "ui/host.h"
+
+namespace duskmoor {
+
+class RecordingHost : public Host {
+public:
+    void RunModal(Screen&) override {}
+    void DoEvents() override {}
+    long long NowMs() override { return now; }
+    [[noreturn]] void Quit() override { throw ProgramExit{}; }
+    const std::vector<Screen*>& OpenScreens() const override { return screens_; }
+    bool PlayWave(const std::string&) override { return false; }
+    void StopWave() override {}
+    void MessageBox(const std::string& text) override { messages.push_back(text); }
+    std::string FileDialog(const FileDialogRequest&) override { return ""; }
+    void PrintPage(const std::string&) override {}
+
+    long long now = 0;
+    std::vector<std::string> messages;
+
+private:
+    std::vector<Screen*> screens_;
+};
+
+}  // namespace duskmoor
