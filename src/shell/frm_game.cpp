@@ -1,6 +1,10 @@
 #include "shell/frm_game.h"
 
+#include "party/character_files.h"
+#include "party/frm_generator.h"
+#include "shell/frm_credits.h"
 #include "shell/frm_dialog.h"
+#include "shell/frm_remove.h"
 #include "shell/game.h"
 #include "shell/screen_style.h"
 #include "shell/sound.h"
@@ -18,6 +22,27 @@ constexpr int kRowStep = 50;
 int Row(int index) {
     return kFirstRow + index * kRowStep;
 }
+
+// New characters are made, and characters leave, only in town.
+void CreateCharacter(Game& game) {
+    if (game.state.CurrentBlock != 0) {
+        ShowDialog(game, "Characters can only be created while in town.");
+        return;
+    }
+    frmGenerator generator(game);
+    game.host.RunModal(generator);
+}
+
+void RemoveCharacter(Game& game) {
+    if (game.state.NumPlayers < 1) {
+        ShowDialog(game, "No characters to remove.");
+    } else if (game.state.CurrentBlock != 0) {
+        ShowDialog(game, "Characters can only be removed in town.");
+    } else {
+        frmRemove remove(game);
+        game.host.RunModal(remove);
+    }
+}
 }  // namespace
 
 frmGame::frmGame(Game& game) : Screen(game.host, "frmGame", 460, 320), game_(game) {
@@ -27,13 +52,18 @@ frmGame::frmGame(Game& game) : Screen(game.host, "frmGame", 460, 320), game_(gam
         return AddPictureButton(*this, name, picture, column, Row(row), kButtonWidth, kButtonHeight);
     };
     button("imgNewGame", "NewBmp", kLeftColumn, 0).on_click = [this] { NewGame(); };
-    button("imgLoadGame", "LoadGameBmp", kLeftColumn, 1);
-    button("imgSaveGame", "SaveBmp", kLeftColumn, 2);
+    button("imgLoadGame", "LoadGameBmp", kLeftColumn, 1).on_click = [this] {
+        if (LoadGame(game_)) Close();
+    };
+    button("imgSaveGame", "SaveBmp", kLeftColumn, 2).on_click = [this] { SaveGame(game_); };
     button("imgSound", "SoundOnBmp", kLeftColumn, 3).on_click = [this] { ToggleSound(); };
-    button("imgCredits", "CreditsBmp", kLeftColumn, 4);
-    button("imgLoadChar", "LoadHeroBmp", kRightColumn, 0);
-    button("imgCreateChar", "NewHeroBmp", kRightColumn, 1);
-    button("imgRemoveChar", "RemoveBmp", kRightColumn, 2);
+    button("imgCredits", "CreditsBmp", kLeftColumn, 4).on_click = [this] {
+        frmCredits credits(game_.host);
+        game_.host.RunModal(credits);
+    };
+    button("imgLoadChar", "LoadHeroBmp", kRightColumn, 0).on_click = [this] { LoadCharacter(game_); };
+    button("imgCreateChar", "NewHeroBmp", kRightColumn, 1).on_click = [this] { CreateCharacter(game_); };
+    button("imgRemoveChar", "RemoveBmp", kRightColumn, 2).on_click = [this] { RemoveCharacter(game_); };
     button("imgCancel", "Done2Bmp", kRightColumn, 3).on_click = [this] { BackToGame(); };
     button("imgExit", "ExitBmp", kRightColumn, 4).on_click = [this] { game_.host.Quit(); };
 }

@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "events/set_encounters.h"
+#include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
 #include "shell/frm_game.h"
@@ -10,6 +11,7 @@
 #include "shell/screen_style.h"
 #include "shell/sound.h"
 #include "ui/host.h"
+#include "world/movement.h"
 #include "world/view.h"
 
 namespace duskmoor {
@@ -75,9 +77,15 @@ void frmMain::BuildControls() {
     readout("lblCoords", 262).caption = "0 , 0";
     readout("lblDirection", 290).caption = "N";
 
-    AddPictureButton(*this, "imgUp", "", 523, 322, kArrowWidth, kArrowHeight);
-    AddPictureButton(*this, "imgLeft", "", 468, 372, kArrowWidth, kArrowHeight);
-    AddPictureButton(*this, "imgRight", "", 578, 372, kArrowWidth, kArrowHeight);
+    AddPictureButton(*this, "imgUp", "", 523, 322, kArrowWidth, kArrowHeight).on_click = [this] {
+        if (CommandAllowed()) ForwardCommand(game_);
+    };
+    AddPictureButton(*this, "imgLeft", "", 468, 372, kArrowWidth, kArrowHeight).on_click = [this] {
+        if (CommandAllowed()) TurnCommand(game_, move::Left);
+    };
+    AddPictureButton(*this, "imgRight", "", 578, 372, kArrowWidth, kArrowHeight).on_click = [this] {
+        if (CommandAllowed()) TurnCommand(game_, move::Right);
+    };
 
     BuildPartyPanel();
 
@@ -124,6 +132,7 @@ void frmMain::Load() {
     game_.state.SoundOn = True;
     LoadImages();
     Initialize(game_);
+    first_person_view_.SetViewPort(kViewWidth, kViewHeight);
     StartScreen();
 }
 
@@ -234,11 +243,13 @@ void frmMain::ViewClicked() {
 }
 
 void frmMain::PlayerClicked(int index) {
-    if (ChoosingCharacter()) {
-        game_.state.SelectedPlayer = static_cast<int16_t>(index + 1);
-        // The character sheet opens here once it exists.
-    }
+    const bool open_sheet = ChoosingCharacter() && index < game_.state.NumPlayers;
     mouse_pointer.clear();
+    if (!open_sheet) return;
+    game_.state.SelectedPlayer = static_cast<int16_t>(index + 1);
+    frmView sheet(game_);
+    host().RunModal(sheet);
+    RefreshPartyPanel();
 }
 
 void frmMain::KeyUp(int key) {
@@ -254,6 +265,7 @@ void frmMain::KeyUp(int key) {
 // The whole party has fallen: back to "no game" and the game menu.
 void frmMain::EndGameByDeath() {
     Initialize(game_);
+    first_person_view_.SetViewPort(kViewWidth, kViewHeight);
     Reinit(game_.state);
     ClearView();
     OptionsClicked();
@@ -282,7 +294,7 @@ void frmMain::RefreshPartyPanel() {
 }
 
 void frmMain::RedrawView() {
-    UpdateGraphics(game_, (*this)["picViewPort"].canvas);
+    first_person_view_.UpdateGraphics(game_, (*this)["picViewPort"].canvas);
     host().Invalidate();
 }
 

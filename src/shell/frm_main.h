@@ -3,6 +3,7 @@
 // position read-outs, and the command pictures that open every other screen.
 #include "shell/game.h"
 #include "ui/screen.h"
+#include "world/view.h"
 
 namespace duskmoor {
 
@@ -25,9 +26,9 @@ class frmMain : public Screen, public MainView {
     void RestartCollisionTimer() override;
     void SetCollisionInterval(int interval_ms) override;
 
+    void EndGameByDeath() override;
+
     bool ChoosingCharacter() const { return !mouse_pointer.empty(); }
-    // The whole party has fallen: back to "no game" and the game menu.
-    void EndGameByDeath();
 
   private:
     void BuildControls();
@@ -47,6 +48,7 @@ class frmMain : public Screen, public MainView {
     Game& game_;
     int view_font_size_ = 18;
     Color view_fore_ = colors::White;
+    FirstPersonView first_person_view_;
 };
 
 }  // namespace duskmoor

@@ -1,0 +1,34 @@
+#include "shell/frm_credits.h"
+
+#include "shell/screen_style.h"
+
+namespace duskmoor {
+namespace {
+constexpr int kWidth = 380, kHeight = 250;
+constexpr int kButtonWidth = 110, kButtonHeight = 34;
+
+constexpr const char* kCredits =
+    "The Duskmoor\n"
+    "\n"
+    "A fantasy role-playing game\n"
+    "written by the open-source Duskmoor developers.\n"
+    "\n"
+    "Questions, bug reports and new maps are welcome\n"
+    "at the project's home: duskmoor.example\n"
+    "\n"
+    "Version 1.1";
+}  // namespace
+
+frmCredits::frmCredits(Host& host) : Screen(host, "frmCredits", kWidth, kHeight) {
+    title = "Credits";
+    Control& credits = Add(ControlKind::Label, "lblCredits", 16, 24, kWidth - 32, kHeight - 90);
+    credits.caption = kCredits;
+    credits.font_size = 12;
+    credits.align = TextAlign::Center;
+    credits.fore = Rgb(230, 224, 200);
+    AddButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 16,
+              kButtonWidth, kButtonHeight)
+        .on_click = [this] { Close(); };
+}
+
+}  // namespace duskmoor
