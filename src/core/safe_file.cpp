@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 namespace duskmoor {
 namespace {
@@ -86,8 +87,16 @@ bool KeepBackup(const std::string& path, std::string& error) {
 
 }  // namespace
 
+namespace {
+constexpr std::string_view kBackupSuffix = ".bak";
+}  // namespace
+
 std::string BackupPath(const std::string& path) {
-    return path + ".bak";
+    return path + std::string(kBackupSuffix);
+}
+
+bool IsBackupFile(const std::string& name) {
+    return name.ends_with(kBackupSuffix);
 }
 
 bool ReadWholeFile(const std::string& path, size_t max_size, std::vector<uint8_t>& bytes,

@@ -21,6 +21,8 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
 
 // The name of the backup kept beside `path`.
 std::string BackupPath(const std::string& path);
+// True for the name of a backup that BackupPath makes.
+bool IsBackupFile(const std::string& name);
 
 // Creates `folder` (and its parents) if it does not exist yet; false if it
 // cannot be made.

@@ -106,6 +106,8 @@ std::vector<FileEntry> ListMatchingFiles(const std::string& folder, const std::s
     for (const auto& file : files) {
         if (!file.is_regular_file(error)) continue;
         const std::string name = file.path().filename().string();
+        // "*.chr*" would also list the backups kept beside each file.
+        if (IsBackupFile(name)) continue;
         const bool wanted =
             std::any_of(patterns.begin(), patterns.end(),
                         [&name](const std::string& pattern) { return MatchesPattern(name, pattern); });

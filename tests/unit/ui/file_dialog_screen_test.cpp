@@ -62,14 +62,14 @@ TEST(FileDialogListing, NewestFirstAndOnlyMatchingFiles) {
     ScratchFolder scratch("duskmoor_file_dialog_listing");
     scratch.Write("Old.chr", 300);
     scratch.Write("Newest.chr", 10);
-    scratch.Write("Middle.chr.bak", 100);
+    scratch.Write("Middle.chr", 100);
+    scratch.Write("Middle.chr.bak", 100);  // a backup is never offered
     scratch.Write("TiedB.chr", 200);
     scratch.Write("TiedA.chr", 200);
     scratch.Write("game.dms", 1);
     fs::create_directories(scratch.path / "Folder.chr");
-    EXPECT_EQ(
-        Names(ListMatchingFiles(scratch.Folder(), kCharacters)),
-        (std::vector<std::string>{"Newest.chr", "Middle.chr.bak", "TiedA.chr", "TiedB.chr", "Old.chr"}));
+    EXPECT_EQ(Names(ListMatchingFiles(scratch.Folder(), kCharacters)),
+              (std::vector<std::string>{"Newest.chr", "Middle.chr", "TiedA.chr", "TiedB.chr", "Old.chr"}));
     EXPECT_EQ(Names(ListMatchingFiles(scratch.path.string(), "Duskmoor Save (*.dms*)|*.dms*|")),
               std::vector<std::string>{"game.dms"});
     EXPECT_TRUE(ListMatchingFiles((scratch.path / "missing").string(), kCharacters).empty());
