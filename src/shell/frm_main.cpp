@@ -267,6 +267,8 @@ void frmMain::EndGameByDeath() {
     Initialize(game_);
     first_person_view_.SetViewPort(kViewWidth, kViewHeight);
     Reinit(game_.state);
+    // The read-outs go back to where a fresh main screen has them.
+    RefreshCoords();
     ClearView();
     OptionsClicked();
 }
