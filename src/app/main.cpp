@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/process_stat.h"
 #include "shell/game_main.h"
 #include "ui/host.h"
 #include "ui/sdl_host.h"
@@ -36,17 +37,9 @@ std::string ProgramFolder() {
 // Milliseconds since the kernel started this process (it counts in clock
 // ticks, so this is good to about 10 ms), or -1 when that cannot be read.
 long long MillisecondsSinceProcessStart() {
-    std::ifstream stat_file("/proc/self/stat");
-    std::string line;
-    if (!std::getline(stat_file, line)) return -1;
-    const size_t name_end = line.rfind(')');
-    if (name_end == std::string::npos) return -1;
-    std::istringstream fields(line.substr(name_end + 2));
-    std::string field;
-    // Fields after the name start at number 3; the start time is number 22.
-    for (int number = 3; number <= 22; ++number) {
-        if (!(fields >> field)) return -1;
-    }
+    // The start time is field 22, in clock ticks since boot.
+    const std::string field = duskmoor::ProcessStatField("self", 22);
+    if (field.empty()) return -1;
     const long ticks_per_second = sysconf(_SC_CLK_TCK);
     timespec since_boot{};
     if (ticks_per_second <= 0 || clock_gettime(CLOCK_BOOTTIME, &since_boot) != 0) return -1;

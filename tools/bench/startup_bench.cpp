@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/process_stat.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -108,20 +110,10 @@ FirstFrame TimeFirstFrame(const std::string& game) {
 
 // utime + stime of a process, in clock ticks; -1 when it is gone.
 long long CpuTicks(pid_t pid) {
-    std::ifstream stat_file("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(stat_file, line)) return -1;
-    const size_t name_end = line.rfind(')');
-    if (name_end == std::string::npos) return -1;
-    std::istringstream fields(line.substr(name_end + 2));
-    std::string field;
-    long long user = 0;
-    // Fields after the name start at number 3; utime and stime are 14 and 15.
-    for (int number = 3; number <= 15; ++number) {
-        if (!(fields >> field)) return -1;
-        if (number == 14) user = std::atoll(field.c_str());
-    }
-    return user + std::atoll(field.c_str());
+    const std::string user = duskmoor::ProcessStatField(std::to_string(pid), 14);
+    const std::string system = duskmoor::ProcessStatField(std::to_string(pid), 15);
+    if (user.empty() || system.empty()) return -1;
+    return std::atoll(user.c_str()) + std::atoll(system.c_str());
 }
 
 double IdleCpuPercent(const std::string& game) {

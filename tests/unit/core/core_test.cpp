@@ -151,3 +151,21 @@ TEST(CodePage, ConvertsBothWaysAndReplacesTheUnknown) {
 
 }  // namespace
 }  // namespace duskmoor
+
+#include "core/process_stat.h"
+
+namespace duskmoor {
+namespace {
+
+TEST(ProcessStat, ReadsFieldsOfThisProcess) {
+    // Field 3 is the state (R, S, ...) and field 4 the parent's id.
+    EXPECT_EQ(ProcessStatField("self", 3).size(), 1u);
+    EXPECT_GT(std::stoll(ProcessStatField("self", 4)), 0);
+    EXPECT_FALSE(ProcessStatField("self", 22).empty());
+    EXPECT_EQ(ProcessStatField("self", 2), "");
+    EXPECT_EQ(ProcessStatField("self", 500), "");
+    EXPECT_EQ(ProcessStatField("no-such-process", 3), "");
+}
+
+}  // namespace
+}  // namespace duskmoor

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/sdl_events.h"
 #include "ui/file_dialog_screen.h"
 #include "ui/sdl_host.h"
 #include "ui/window_layout.h"
@@ -15,26 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void PushKeyPress(SDL_Keycode key) {
-    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.key.keysym.sym = key;
-        SDL_PushEvent(&event);
-    }
-}
-
-void PushClick(int x, int y, int clicks) {
-    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.x = x;
-        event.button.y = y;
-        event.button.clicks = static_cast<Uint8>(clicks);
-        SDL_PushEvent(&event);
-    }
-}
+using namespace sdl_events;
 
 class SdlFileDialogTest : public ::testing::Test {
   protected:

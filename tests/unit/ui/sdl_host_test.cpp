@@ -9,42 +9,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/sdl_events.h"
 #include "ui/screen.h"
 
 namespace duskmoor {
 namespace {
 
-// The window is 640 x 480 on the dummy display, so window and logical
-// positions are the same.
-void PushMouse(Uint32 type, int x, int y, int clicks) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.x = x;
-    event.button.y = y;
-    event.button.clicks = static_cast<Uint8>(clicks);
-    SDL_PushEvent(&event);
-}
-
-void PushClick(int x, int y, int clicks = 1) {
-    PushMouse(SDL_MOUSEBUTTONDOWN, x, y, clicks);
-    PushMouse(SDL_MOUSEBUTTONUP, x, y, clicks);
-}
-
-void PushKey(Uint32 type, SDL_Keycode key, bool repeat = false) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.sym = key;
-    event.key.repeat = repeat ? 1 : 0;
-    SDL_PushEvent(&event);
-}
-
-void PushText(const char* text) {
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    std::strncpy(event.text.text, text, sizeof(event.text.text) - 1);
-    SDL_PushEvent(&event);
-}
+using namespace sdl_events;
 
 class SdlHostTest : public ::testing::Test {
   protected:
