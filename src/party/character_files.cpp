@@ -137,18 +137,21 @@ void SaveCharacter(Game& game, int slot) {
     SaveCharacterRecord(game, game.state.Party[slot]);
 }
 
-void SaveCharacterRecord(Game& game, const PLAYER& character) {
+SaveOutcome SaveCharacterWithDialog(Game& game, const PLAYER& character) {
     const PLAYER copy = character;
     const std::string name = Cp1252ToUtf8(copy.Name);
     std::string path = AskForFile(game, true, kCharacterFilter, CharactersFolder(game.state), name + ".chr");
-    if (path.empty()) return;
+    if (path.empty()) return SaveOutcome::Cancelled;
     path = WithExtension(path, "chr");
     std::string error;
-    if (!WriteCharacterFile(path, copy, error)) {
-        game.host.MessageBox(kErrorSavingCharacter);
-        return;
-    }
+    if (!WriteCharacterFile(path, copy, error)) return SaveOutcome::Failed;
     ShowDialog(game, name + " has been saved to disk.");
+    return SaveOutcome::Saved;
+}
+
+void SaveCharacterRecord(Game& game, const PLAYER& character) {
+    if (SaveCharacterWithDialog(game, character) == SaveOutcome::Failed)
+        game.host.MessageBox(kErrorSavingCharacter);
 }
 
 void SaveGame(Game& game) {

@@ -41,8 +41,13 @@ void LoadCharacter(Game& game);
 void LoadCharacterAtStart(Game& game);
 // Writes the character in `slot` to a file the player names.
 void SaveCharacter(Game& game, int slot);
-// Writes a character that is not in the party (a freshly generated one).
+// Writes a character to a file the player names, reporting a failed write.
 void SaveCharacterRecord(Game& game, const PLAYER& character);
+
+enum class SaveOutcome { Saved, Cancelled, Failed };
+// Asks for a file name, writes the character and says so; a failed write is
+// left to the caller to report, since the generator and the menu say it differently.
+SaveOutcome SaveCharacterWithDialog(Game& game, const PLAYER& character);
 // True when a game was loaded (the game menu then closes).
 bool LoadGame(Game& game);
 void SaveGame(Game& game);

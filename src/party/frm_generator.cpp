@@ -1,13 +1,10 @@
 #include "party/frm_generator.h"
 
-#include "core/codepage.h"
-#include "core/safe_file.h"
 #include "party/character_files.h"
 #include "party/code_tables.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/screen_style.h"
-#include "ui/host.h"
 
 namespace duskmoor {
 namespace {
@@ -181,22 +178,8 @@ void frmGenerator::Accept() {
 }
 
 bool frmGenerator::SaveNewCharacter(const PLAYER& character) {
-    const std::string name = Cp1252ToUtf8(character.Name);
-    const std::string folder = CharactersFolder(game_.state);
-    EnsureFolder(folder);
-    FileDialogRequest request;
-    request.saving = true;
-    request.filter = kCharacterFilter;
-    request.folder = folder;
-    request.default_name = name + ".chr";
-    std::string path = game_.host.FileDialog(request);
     // A cancelled dialog writes nothing and says nothing.
-    if (path.empty()) return true;
-    path = WithExtension(path, "chr");
-    std::string error;
-    if (!WriteCharacterFile(path, character, error)) return false;
-    ShowDialog(game_, name + " has been saved to disk.");
-    return true;
+    return SaveCharacterWithDialog(game_, character) != SaveOutcome::Failed;
 }
 
 }  // namespace duskmoor
