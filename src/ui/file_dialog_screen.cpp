@@ -258,6 +258,11 @@ void FileDialogScreen::ShowRows() {
     host().Invalidate();
 }
 
+// Each notch of the wheel moves the list three rows.
+void FileDialogScreen::MouseWheel(int steps) {
+    ScrollTo(first_ - 3 * steps);
+}
+
 void FileDialogScreen::KeyDown(int key) {
     const int count = static_cast<int>(entries_.size());
     switch (key) {

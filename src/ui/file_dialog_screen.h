@@ -38,6 +38,7 @@ class FileDialogScreen : public Screen {
     int SelectedEntry() const { return selected_; }
     int FirstRowShown() const { return first_; }
 
+    void MouseWheel(int steps) override;
     void KeyDown(int key) override;
     void CloseRequested() override { Cancel(); }
 

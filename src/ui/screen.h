@@ -37,6 +37,8 @@ class Screen {
     virtual void Unload() {}
     virtual void KeyDown(int /*key*/) {}
     virtual void KeyUp(int /*key*/) {}
+    // The mouse wheel turned over the screen: positive `steps` away from the player.
+    virtual void MouseWheel(int /*steps*/) {}
     // The window's close box, Alt+F4 or Escape on a screen without its own Escape rule.
     virtual void CloseRequested() {}
 

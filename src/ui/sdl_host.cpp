@@ -531,8 +531,12 @@ void SdlHost::HandleMouseUp(const SDL_Event& event) {
 }
 
 void SdlHost::HandleMouseWheel(const SDL_Event& event) {
-    if (!drop_down_.list || event.wheel.y == 0) return;
-    MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
+    if (event.wheel.y == 0) return;
+    if (drop_down_.list) {
+        MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
+    } else if (Screen* screen = TopScreen()) {
+        screen->MouseWheel(event.wheel.y);
+    }
     dirty_ = true;
 }
 

@@ -157,3 +157,32 @@ TEST(FileDialogScreen, SavesUnderTheTypedName) {
 
 }  // namespace
 }  // namespace duskmoor
+
+namespace duskmoor {
+namespace {
+
+TEST(FileDialogScreen, TheWheelScrollsTheListWithinItsEnds) {
+    ScratchFolder scratch("duskmoor_file_dialog_wheel");
+    for (int file = 0; file < 20; ++file) scratch.Write("Hero" + std::to_string(file) + ".chr", file);
+    std::istringstream no_script;
+    std::ostringstream transcript;
+    ScriptHost host(no_script, transcript, "/nonexistent/");
+    FileDialogRequest request;
+    request.filter = "Character Files (*.chr*)|*.chr*|";
+    request.folder = scratch.Folder();
+    FileDialogScreen dialog(host, request);
+    EXPECT_EQ(dialog.FirstRowShown(), 0);
+    dialog.MouseWheel(-1);  // towards the player: further down the list
+    EXPECT_EQ(dialog.FirstRowShown(), 3);
+    dialog.MouseWheel(-10);
+    const int last_first_row = dialog.FirstRowShown();
+    EXPECT_GT(last_first_row, 3);
+    EXPECT_LE(last_first_row, 19);
+    dialog.MouseWheel(-1);
+    EXPECT_EQ(dialog.FirstRowShown(), last_first_row);
+    dialog.MouseWheel(10);
+    EXPECT_EQ(dialog.FirstRowShown(), 0);
+}
+
+}  // namespace
+}  // namespace duskmoor
