@@ -10,7 +10,7 @@ long long RoundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
 }
 
-bool ParseRoundedNumber(const std::string& text, long long& out) {
+bool ParseNumber(const std::string& text, double& out) {
     size_t start = text.find_first_not_of(' ');
     if (start == std::string::npos) return false;
     size_t end = text.find_last_not_of(' ');
@@ -23,7 +23,13 @@ bool ParseRoundedNumber(const std::string& text, long long& out) {
     char* stop = nullptr;
     double value = std::strtod(body.c_str(), &stop);
     if (errno != 0 || stop == body.c_str() || *stop != '\0' || !std::isfinite(value)) return false;
-    if (value > 9.2e18 || value < -9.2e18) return false;
+    out = value;
+    return true;
+}
+
+bool ParseRoundedNumber(const std::string& text, long long& out) {
+    double value = 0;
+    if (!ParseNumber(text, value) || value > 9.2e18 || value < -9.2e18) return false;
     out = RoundHalfEven(value);
     return true;
 }

@@ -11,5 +11,7 @@ long long RoundHalfEven(double value);
 // optional sign, digits and an optional fraction, rounded half to even.
 // Returns false for empty text, other characters, or a value out of range.
 bool ParseRoundedNumber(const std::string& text, long long& out);
+// The same number before rounding.
+bool ParseNumber(const std::string& text, double& out);
 
 }  // namespace duskmoor

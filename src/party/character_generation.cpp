@@ -60,10 +60,13 @@ bool IsBioComplete(const std::string& name, const std::string& age) {
 }
 
 AgeVerdict CheckAge(const std::string& age, int16_t race) {
-    int16_t years = 0;
-    if (!ToInt16(age, years)) return AgeVerdict::DoesNotFit;
+    // The limits hold for the number as typed: 17.5 is still too young.
+    double years = 0;
+    if (!ParseNumber(age, years)) return AgeVerdict::DoesNotFit;
     if (years < kMinimumAge) return AgeVerdict::TooYoung;
     if (years > MaximumAge(race)) return AgeVerdict::TooOld;
+    int16_t stored = 0;
+    if (!ToInt16(age, stored)) return AgeVerdict::DoesNotFit;
     return AgeVerdict::Fine;
 }
 

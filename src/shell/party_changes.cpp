@@ -29,8 +29,10 @@ int SlotAtPosition(const GameState& state, int position) {
 }
 
 int TypedPosition(const std::string& text) {
+    // The range holds for the number as typed (0.6 and 4.5 are outside it).
+    double typed = 0;
     long long position = 0;
-    if (!ParseRoundedNumber(text, position) || position < 1 || position > 4) return 0;
+    if (!ParseNumber(text, typed) || typed < 1 || typed > 4 || !ParseRoundedNumber(text, position)) return 0;
     return static_cast<int>(position);
 }
 

@@ -28,15 +28,15 @@ TEST(CharacterGeneration, AgeLimitsAtTheirBoundaries) {
     EXPECT_EQ(CheckAge("18", human), AgeVerdict::Fine);
     EXPECT_EQ(CheckAge("17", human), AgeVerdict::TooYoung);
     EXPECT_EQ(CheckAge("-5", elf), AgeVerdict::TooYoung);
-    // Fractions round half to even: 17.5 is 18, 18.5 is 18, 60.5 is 60, 60.6 is 61.
-    EXPECT_EQ(CheckAge("17.5", human), AgeVerdict::Fine);
-    EXPECT_EQ(CheckAge("60.5", human), AgeVerdict::Fine);
-    EXPECT_EQ(CheckAge("60.6", human), AgeVerdict::TooOld);
-    // The 16-bit edge: 32767 is simply too old, one more cannot be stored at all.
-    EXPECT_EQ(CheckAge("32767", elf), AgeVerdict::TooOld);
-    EXPECT_EQ(CheckAge("32768", elf), AgeVerdict::DoesNotFit);
-    EXPECT_EQ(CheckAge("99999", human), AgeVerdict::DoesNotFit);
-    EXPECT_EQ(CheckAge("-32769", human), AgeVerdict::DoesNotFit);
+    // The limits hold for the number as typed; an age inside them is stored rounded.
+    EXPECT_EQ(CheckAge("17.5", human), AgeVerdict::TooYoung);
+    EXPECT_EQ(CheckAge("18.5", human), AgeVerdict::Fine);
+    EXPECT_EQ(CheckAge("60.4", human), AgeVerdict::TooOld);
+    // Ages past the 16-bit range are simply too old or too young.
+    EXPECT_EQ(CheckAge("32768", elf), AgeVerdict::TooOld);
+    EXPECT_EQ(CheckAge("99999", human), AgeVerdict::TooOld);
+    EXPECT_EQ(CheckAge("-32769", human), AgeVerdict::TooYoung);
+    EXPECT_EQ(CheckAge("abc", human), AgeVerdict::DoesNotFit);
 
     EXPECT_EQ(AgeMessage(AgeVerdict::TooOld, elf), "Maximum reasonable age for this race is 1000.");
     EXPECT_EQ(AgeMessage(AgeVerdict::TooOld, human), "Maximum reasonable age for this race is 60.");
@@ -216,7 +216,7 @@ TEST(CharacterGenerator, MessagesAndTheWrittenFile) {
               "dialog 1 Character generation is not complete.\n"
               "dialog 1 Player must be at least 18 years old.\n"
               "dialog 1 Maximum reasonable age for this race is 1000.\n"
-              "dialog 1 Command cancelled.\n"
+              "dialog 1 Maximum reasonable age for this race is 1000.\n"
               "show lblShowStrength=10\nshow lblShowCharisma=15\nshow lblShowHitPoints=6\n"
               "dialog 1 Command cancelled.\n"
               "dialog 1 Brandor has been saved to disk.\n"

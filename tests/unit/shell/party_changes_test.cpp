@@ -79,6 +79,11 @@ TEST(PartyChanges, TypedPositions) {
     EXPECT_EQ(TypedPosition(""), 0);
     EXPECT_EQ(TypedPosition("x"), 0);
     EXPECT_EQ(TypedPosition("2x"), 0);
+    // The range holds for the number as typed; inside it, halves go to even.
+    EXPECT_EQ(TypedPosition("0.6"), 0);
+    EXPECT_EQ(TypedPosition("4.5"), 0);
+    EXPECT_EQ(TypedPosition("1.5"), 2);
+    EXPECT_EQ(TypedPosition("2.5"), 2);
 }
 
 TEST(PartyChanges, SwappingAndSortingTheMarchingOrder) {
