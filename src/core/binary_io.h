@@ -2,6 +2,7 @@
 // Little-endian reading and writing of the game's flat binary records. The
 // reader never reads past its end: a short record makes it fail, and every
 // later read fails too, so a loader checks `ok()` once at the end.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,7 +10,34 @@
 
 namespace duskmoor {
 
-class ByteReader {
+// The records' field lists (`Fields`) name every field for readers of names;
+// a file holds the fields in order and nothing else. A reader or writer
+// derives from this to take the named calls by order alone.
+template <typename Derived>
+class InFileOrder {
+  public:
+    template <typename T>
+    void Field(const char* /*name*/, T& value) {
+        self().Field(value);
+    }
+    template <typename T, size_t N>
+    void Field(const char* /*name*/, std::array<T, N>& values) {
+        for (T& value : values) self().Field(value);
+    }
+    template <typename T, size_t N>
+    void Field(const char* /*name*/, const std::array<T, N>& values) {
+        for (const T& value : values) self().Field(value);
+    }
+    template <typename Record>
+    void Nested(const char* /*name*/, size_t /*index*/, Record& record) {
+        record.Fields(self());
+    }
+
+  private:
+    Derived& self() { return static_cast<Derived&>(*this); }
+};
+
+class ByteReader : public InFileOrder<ByteReader> {
   public:
     ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     explicit ByteReader(const std::vector<uint8_t>& bytes) : ByteReader(bytes.data(), bytes.size()) {}
@@ -19,6 +47,8 @@ class ByteReader {
     void Field(float& value);
     // A text is a 16-bit unsigned length followed by that many 8-bit bytes.
     void Field(std::string& cp1252_text);
+
+    using InFileOrder<ByteReader>::Field;
 
     bool ok() const { return ok_; }
     size_t position() const { return position_; }
@@ -37,12 +67,14 @@ class ByteReader {
     std::string error_;
 };
 
-class ByteWriter {
+class ByteWriter : public InFileOrder<ByteWriter> {
   public:
     void Field(const int16_t& value);
     void Field(const int32_t& value);
     void Field(const float& value);
     void Field(const std::string& cp1252_text);
+
+    using InFileOrder<ByteWriter>::Field;
 
     const std::vector<uint8_t>& bytes() const { return bytes_; }
     bool ok() const { return ok_; }

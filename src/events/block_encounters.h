@@ -15,9 +15,19 @@ struct BlockEncounters {
 
     template <typename Visitor>
     void Fields(Visitor& visit) {
-        for (int16_t& cell : Cell) visit.Field(cell);
-        for (int16_t& pending : Pending) visit.Field(pending);
-        visit.Field(RandomLeft);
+        FieldsOf(*this, visit);
+    }
+    template <typename Visitor>
+    void Fields(Visitor& visit) const {
+        FieldsOf(*this, visit);
+    }
+
+  private:
+    template <typename Self, typename Visitor>
+    static void FieldsOf(Self& block, Visitor& visit) {
+        visit.Field("Cell", block.Cell);
+        visit.Field("Pending", block.Pending);
+        visit.Field("RandomLeft", block.RandomLeft);
     }
 };
 

@@ -49,24 +49,59 @@ struct PLAYER {
 
     bool operator==(const PLAYER&) const = default;
 
-    // Walks every field in file order; `visit` is a reader or a writer, so
-    // saving and loading share this one description.
+    // Walks every field in file order, by name; `visit` is a reader, a writer
+    // or anything else that wants the fields, so saving, loading and naming
+    // share this one description.
     template <typename Visitor>
     void Fields(Visitor& visit) {
-        visit.Field(Name);
-        for (int16_t* field : {&Class, &Race, &Gender, &Age, &Alignment, &Weapon}) visit.Field(*field);
-        for (int16_t& item : Pack) visit.Field(item);
-        for (int16_t* field : {&PackCount, &ToHit, &Armor}) visit.Field(*field);
-        visit.Field(Experience);
-        for (int16_t* field : {&MaxHP, &HP, &AC}) visit.Field(*field);
-        for (int32_t* field : {&Gold, &Silver, &Copper}) visit.Field(*field);
-        for (int16_t* field : {&Load, &MaxLoad, &Position, &Status, &Level, &Strength, &Wisdom, &Intelligence,
-                               &Dexterity, &Constitution, &Charisma, &Active})
-            visit.Field(*field);
-        for (int16_t& reserved : Reserved) visit.Field(reserved);
-        for (int16_t* field : {&BattleCommand, &BattleTarget, &Reserved2}) visit.Field(*field);
-        for (int16_t& entry : Spells) visit.Field(entry);
-        for (int16_t* field : {&CastSpell, &CastSource, &CastIndex}) visit.Field(*field);
+        FieldsOf(*this, visit);
+    }
+    template <typename Visitor>
+    void Fields(Visitor& visit) const {
+        FieldsOf(*this, visit);
+    }
+
+  private:
+    template <typename Self, typename Visitor>
+    static void FieldsOf(Self& p, Visitor& visit) {
+        visit.Field("Name", p.Name);
+        visit.Field("Class", p.Class);
+        visit.Field("Race", p.Race);
+        visit.Field("Gender", p.Gender);
+        visit.Field("Age", p.Age);
+        visit.Field("Alignment", p.Alignment);
+        visit.Field("Weapon", p.Weapon);
+        visit.Field("Pack", p.Pack);
+        visit.Field("PackCount", p.PackCount);
+        visit.Field("ToHit", p.ToHit);
+        visit.Field("Armor", p.Armor);
+        visit.Field("Experience", p.Experience);
+        visit.Field("MaxHP", p.MaxHP);
+        visit.Field("HP", p.HP);
+        visit.Field("AC", p.AC);
+        visit.Field("Gold", p.Gold);
+        visit.Field("Silver", p.Silver);
+        visit.Field("Copper", p.Copper);
+        visit.Field("Load", p.Load);
+        visit.Field("MaxLoad", p.MaxLoad);
+        visit.Field("Position", p.Position);
+        visit.Field("Status", p.Status);
+        visit.Field("Level", p.Level);
+        visit.Field("Strength", p.Strength);
+        visit.Field("Wisdom", p.Wisdom);
+        visit.Field("Intelligence", p.Intelligence);
+        visit.Field("Dexterity", p.Dexterity);
+        visit.Field("Constitution", p.Constitution);
+        visit.Field("Charisma", p.Charisma);
+        visit.Field("Active", p.Active);
+        visit.Field("Reserved", p.Reserved);
+        visit.Field("BattleCommand", p.BattleCommand);
+        visit.Field("BattleTarget", p.BattleTarget);
+        visit.Field("Reserved2", p.Reserved2);
+        visit.Field("Spells", p.Spells);
+        visit.Field("CastSpell", p.CastSpell);
+        visit.Field("CastSource", p.CastSource);
+        visit.Field("CastIndex", p.CastIndex);
     }
 };
 

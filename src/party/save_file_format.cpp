@@ -20,83 +20,22 @@ class FieldNames {
     // The names are only worked out when one is wanted: a good file never needs them.
     explicit FieldNames(std::function<void(FieldNames&)> fill) : fill_(std::move(fill)) {}
 
+    // The visitor side: a record's `Fields` hands every field here by name.
     template <typename T>
-    void One(const std::string& name, const T& field) {
-        ranges_.push_back({reinterpret_cast<const char*>(&field), sizeof(T), sizeof(T), name});
+    void Field(const char* name, const T& field) {
+        ranges_.push_back({reinterpret_cast<const char*>(&field), sizeof(T), sizeof(T), prefix_ + name});
     }
     template <typename T, size_t N>
-    void Many(const std::string& name, const std::array<T, N>& field) {
-        ranges_.push_back({reinterpret_cast<const char*>(field.data()), sizeof(T) * N, sizeof(T), name});
+    void Field(const char* name, const std::array<T, N>& field) {
+        ranges_.push_back(
+            {reinterpret_cast<const char*>(field.data()), sizeof(T) * N, sizeof(T), prefix_ + name});
     }
-
-    void AddPlayer(const std::string& prefix, const PLAYER& p) {
-        One(prefix + "Name", p.Name);
-        One(prefix + "Class", p.Class);
-        One(prefix + "Race", p.Race);
-        One(prefix + "Gender", p.Gender);
-        One(prefix + "Age", p.Age);
-        One(prefix + "Alignment", p.Alignment);
-        One(prefix + "Weapon", p.Weapon);
-        Many(prefix + "Pack", p.Pack);
-        One(prefix + "PackCount", p.PackCount);
-        One(prefix + "ToHit", p.ToHit);
-        One(prefix + "Armor", p.Armor);
-        One(prefix + "Experience", p.Experience);
-        One(prefix + "MaxHP", p.MaxHP);
-        One(prefix + "HP", p.HP);
-        One(prefix + "AC", p.AC);
-        One(prefix + "Gold", p.Gold);
-        One(prefix + "Silver", p.Silver);
-        One(prefix + "Copper", p.Copper);
-        One(prefix + "Load", p.Load);
-        One(prefix + "MaxLoad", p.MaxLoad);
-        One(prefix + "Position", p.Position);
-        One(prefix + "Status", p.Status);
-        One(prefix + "Level", p.Level);
-        One(prefix + "Strength", p.Strength);
-        One(prefix + "Wisdom", p.Wisdom);
-        One(prefix + "Intelligence", p.Intelligence);
-        One(prefix + "Dexterity", p.Dexterity);
-        One(prefix + "Constitution", p.Constitution);
-        One(prefix + "Charisma", p.Charisma);
-        One(prefix + "Active", p.Active);
-        Many(prefix + "Reserved", p.Reserved);
-        One(prefix + "BattleCommand", p.BattleCommand);
-        One(prefix + "BattleTarget", p.BattleTarget);
-        One(prefix + "Reserved2", p.Reserved2);
-        Many(prefix + "Spells", p.Spells);
-        One(prefix + "CastSpell", p.CastSpell);
-        One(prefix + "CastSource", p.CastSource);
-        One(prefix + "CastIndex", p.CastIndex);
-    }
-
-    void AddSavedGame(const SavedGame& g) {
-        One("NumPlayers", g.NumPlayers);
-        for (size_t slot = 0; slot < g.Party.size(); ++slot)
-            AddPlayer("Party[" + std::to_string(slot) + "].", g.Party[slot]);
-        One("CurrentBlock", g.CurrentBlock);
-        One("PosX", g.PosX);
-        One("PosY", g.PosY);
-        One("PosCell", g.PosCell);
-        One("Facing", g.Facing);
-        for (size_t block = 0; block < g.Encounters.size(); ++block) {
-            const std::string prefix = "Encounters[" + std::to_string(block) + "].";
-            Many(prefix + "Cell", g.Encounters[block].Cell);
-            Many(prefix + "Pending", g.Encounters[block].Pending);
-            One(prefix + "RandomLeft", g.Encounters[block].RandomLeft);
-        }
-        One("GameHour", g.GameHour);
-        One("GameMinute", g.GameMinute);
-        One("StepFraction", g.StepFraction);
-        One("RoomRented", g.RoomRented);
-        One("BankGold", g.BankGold);
-        One("BankSilver", g.BankSilver);
-        One("BankCopper", g.BankCopper);
-        One("SearchMode", g.SearchMode);
-        Many("QuestsDone", g.QuestsDone);
-        One("WagonRide", g.WagonRide);
-        One("LogText", g.LogText);
-        One("CluesText", g.CluesText);
+    template <typename Record>
+    void Nested(const char* name, size_t index, const Record& record) {
+        const std::string outer = prefix_;
+        prefix_ = outer + name + "[" + std::to_string(index) + "].";
+        record.Fields(*this);
+        prefix_ = outer;
     }
 
     std::string Find(const void* address) {
@@ -122,6 +61,7 @@ class FieldNames {
         std::string name;
     };
     std::vector<Range> ranges_;
+    std::string prefix_;
     std::function<void(FieldNames&)> fill_;
 };
 
@@ -159,8 +99,10 @@ std::string FormatValue(const std::string& cp1252) {
 
 // Reads fields through a ByteReader and remembers where each one started, so
 // that a refusal can name the field and its byte.
-class TracingReader {
+class TracingReader : public InFileOrder<TracingReader> {
   public:
+    using InFileOrder<TracingReader>::Field;
+
     TracingReader(std::span<const uint8_t> bytes, FieldNames& names, std::vector<FieldReading>* readings)
         : reader_(bytes.data(), bytes.size()), names_(names), readings_(readings) {}
 
@@ -408,7 +350,7 @@ bool EncodeSavedGame(const SavedGame& saved, std::vector<uint8_t>& bytes) {
 bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
     PLAYER character;
-    FieldNames names([&character](FieldNames& names) { names.AddPlayer("", character); });
+    FieldNames names([&character](FieldNames& names) { character.Fields(names); });
     TracingReader reader(bytes, names, readings);
     character.Fields(reader);
     FileRefusal why;
@@ -423,7 +365,7 @@ bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* r
 bool DecodeSavedGame(std::span<const uint8_t> bytes, SavedGame& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
     SavedGame saved;
-    FieldNames names([&saved](FieldNames& names) { names.AddSavedGame(saved); });
+    FieldNames names([&saved](FieldNames& names) { saved.Fields(names); });
     TracingReader reader(bytes, names, readings);
     saved.Fields(reader);
     FileRefusal why;

@@ -44,23 +44,40 @@ struct SavedGame {
 
     bool operator==(const SavedGame&) const = default;
 
-    // Every field in file order, for a reader or a writer alike.
+    // Every field in file order, by name, for a reader, a writer or a namer alike.
     template <typename Visitor>
     void Fields(Visitor& visit) {
-        visit.Field(NumPlayers);
-        for (PLAYER& slot : Party) slot.Fields(visit);
-        for (int16_t* field : {&CurrentBlock, &PosX, &PosY, &PosCell, &Facing}) visit.Field(*field);
-        for (BlockEncounters& block : Encounters) block.Fields(visit);
-        visit.Field(GameHour);
-        visit.Field(GameMinute);
-        visit.Field(StepFraction);
-        visit.Field(RoomRented);
-        for (int32_t* field : {&BankGold, &BankSilver, &BankCopper}) visit.Field(*field);
-        visit.Field(SearchMode);
-        for (int16_t& quest : QuestsDone) visit.Field(quest);
-        visit.Field(WagonRide);
-        visit.Field(LogText);
-        visit.Field(CluesText);
+        FieldsOf(*this, visit);
+    }
+    template <typename Visitor>
+    void Fields(Visitor& visit) const {
+        FieldsOf(*this, visit);
+    }
+
+  private:
+    template <typename Self, typename Visitor>
+    static void FieldsOf(Self& g, Visitor& visit) {
+        visit.Field("NumPlayers", g.NumPlayers);
+        for (size_t slot = 0; slot < g.Party.size(); ++slot) visit.Nested("Party", slot, g.Party[slot]);
+        visit.Field("CurrentBlock", g.CurrentBlock);
+        visit.Field("PosX", g.PosX);
+        visit.Field("PosY", g.PosY);
+        visit.Field("PosCell", g.PosCell);
+        visit.Field("Facing", g.Facing);
+        for (size_t block = 0; block < g.Encounters.size(); ++block)
+            visit.Nested("Encounters", block, g.Encounters[block]);
+        visit.Field("GameHour", g.GameHour);
+        visit.Field("GameMinute", g.GameMinute);
+        visit.Field("StepFraction", g.StepFraction);
+        visit.Field("RoomRented", g.RoomRented);
+        visit.Field("BankGold", g.BankGold);
+        visit.Field("BankSilver", g.BankSilver);
+        visit.Field("BankCopper", g.BankCopper);
+        visit.Field("SearchMode", g.SearchMode);
+        visit.Field("QuestsDone", g.QuestsDone);
+        visit.Field("WagonRide", g.WagonRide);
+        visit.Field("LogText", g.LogText);
+        visit.Field("CluesText", g.CluesText);
     }
 };
 

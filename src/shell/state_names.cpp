@@ -43,57 +43,6 @@ FieldSpec<Owner> Text(std::string Owner::*member, bool cp1252) {
     return {0, [member, cp1252](Owner& owner, int) -> ValueRef { return TextRef{&(owner.*member), cp1252}; }};
 }
 
-const FieldTable<PLAYER>& PlayerFields() {
-    static const FieldTable<PLAYER> table = {
-        {"Name", Text(&PLAYER::Name, true)},
-        {"Class", One(&PLAYER::Class)},
-        {"Race", One(&PLAYER::Race)},
-        {"Gender", One(&PLAYER::Gender)},
-        {"Age", One(&PLAYER::Age)},
-        {"Alignment", One(&PLAYER::Alignment)},
-        {"Weapon", One(&PLAYER::Weapon)},
-        {"Pack", Many(&PLAYER::Pack)},
-        {"PackCount", One(&PLAYER::PackCount)},
-        {"ToHit", One(&PLAYER::ToHit)},
-        {"Armor", One(&PLAYER::Armor)},
-        {"Experience", One(&PLAYER::Experience)},
-        {"MaxHP", One(&PLAYER::MaxHP)},
-        {"HP", One(&PLAYER::HP)},
-        {"AC", One(&PLAYER::AC)},
-        {"Gold", One(&PLAYER::Gold)},
-        {"Silver", One(&PLAYER::Silver)},
-        {"Copper", One(&PLAYER::Copper)},
-        {"Load", One(&PLAYER::Load)},
-        {"MaxLoad", One(&PLAYER::MaxLoad)},
-        {"Position", One(&PLAYER::Position)},
-        {"Status", One(&PLAYER::Status)},
-        {"Level", One(&PLAYER::Level)},
-        {"Strength", One(&PLAYER::Strength)},
-        {"Wisdom", One(&PLAYER::Wisdom)},
-        {"Intelligence", One(&PLAYER::Intelligence)},
-        {"Dexterity", One(&PLAYER::Dexterity)},
-        {"Constitution", One(&PLAYER::Constitution)},
-        {"Charisma", One(&PLAYER::Charisma)},
-        {"Active", One(&PLAYER::Active)},
-        {"BattleCommand", One(&PLAYER::BattleCommand)},
-        {"BattleTarget", One(&PLAYER::BattleTarget)},
-        {"Spells", Many(&PLAYER::Spells)},
-        {"CastSpell", One(&PLAYER::CastSpell)},
-        {"CastSource", One(&PLAYER::CastSource)},
-        {"CastIndex", One(&PLAYER::CastIndex)},
-    };
-    return table;
-}
-
-const FieldTable<BlockEncounters>& EncounterFields() {
-    static const FieldTable<BlockEncounters> table = {
-        {"Cell", Many(&BlockEncounters::Cell)},
-        {"Pending", Many(&BlockEncounters::Pending)},
-        {"RandomLeft", One(&BlockEncounters::RandomLeft)},
-    };
-    return table;
-}
-
 const FieldTable<EncounterGroup>& GroupFields() {
     static const FieldTable<EncounterGroup> table = {
         {"MonsterType", One(&EncounterGroup::MonsterType)},
@@ -260,21 +209,89 @@ std::string Resolve(const FieldTable<Owner>& table, Owner& owner, const NameStep
     return {};
 }
 
-template <typename Record, size_t N>
-std::string ResolveRecord(std::array<Record, N>& records, const FieldTable<Record>& table,
-                          const std::vector<NameStep>& steps, ValueRef& out) {
+// "Records[i].Field": checks the index, then lets `resolve_field` find the field.
+template <typename Record, size_t N, typename ResolveField>
+std::string ResolveInRecords(std::array<Record, N>& records, const std::vector<NameStep>& steps,
+                             ValueRef& out, ResolveField resolve_field) {
     if (steps[0].index < 0 || steps[0].index >= static_cast<int>(N))
         return steps[0].field + " needs an index 0.." + std::to_string(N - 1);
     if (steps.size() != 2) return steps[0].field + "[i] needs a field";
-    return Resolve(table, records[steps[0].index], steps[1], out);
+    return resolve_field(records[steps[0].index], steps[1], out);
+}
+
+template <typename Record, size_t N>
+std::string ResolveRecord(std::array<Record, N>& records, const FieldTable<Record>& table,
+                          const std::vector<NameStep>& steps, ValueRef& out) {
+    return ResolveInRecords(records, steps, out,
+                            [&table](Record& record, const NameStep& step, ValueRef& found) {
+                                return Resolve(table, record, step, found);
+                            });
+}
+
+// Finds a field of a record that names its fields itself (the records kept in
+// files), by walking its field list.
+class FieldFinder {
+  public:
+    explicit FieldFinder(const NameStep& step) : step_(step) {}
+
+    template <typename T>
+    void Field(const char* name, T& value) {
+        if (step_.field != name) return;
+        if (step_.index >= 0) error_ = step_.field + " is not an array";
+        Take(value);
+    }
+    template <typename T, size_t N>
+    void Field(const char* name, std::array<T, N>& values) {
+        if (step_.field != name) return;
+        found_ = true;
+        if (step_.index < 0 || step_.index >= static_cast<int>(N)) {
+            error_ = step_.field + " needs an index 0.." + std::to_string(N - 1);
+            return;
+        }
+        Take(values[step_.index]);
+    }
+
+    std::string Result(ValueRef& out) const {
+        if (!found_) return "unknown name '" + step_.field + "'";
+        if (!error_.empty()) return error_;
+        out = value_;
+        return {};
+    }
+
+  private:
+    template <typename T>
+    void Take(T& value) {
+        found_ = true;
+        value_ = &value;
+    }
+    // Texts of the records kept in files are in the files' code page.
+    void Take(std::string& text) {
+        found_ = true;
+        value_ = TextRef{&text, true};
+    }
+
+    const NameStep& step_;
+    bool found_ = false;
+    std::string error_;
+    ValueRef value_;
+};
+
+template <typename Record, size_t N>
+std::string ResolveByFieldList(std::array<Record, N>& records, const std::vector<NameStep>& steps,
+                               ValueRef& out) {
+    return ResolveInRecords(records, steps, out, [](Record& record, const NameStep& step, ValueRef& found) {
+        FieldFinder finder(step);
+        record.Fields(finder);
+        return finder.Result(found);
+    });
 }
 
 std::string ResolveName(GameState& state, const std::string& name, ValueRef& out) {
     std::vector<NameStep> steps;
     if (!ParseName(name, steps)) return "malformed name '" + name + "'";
     const std::string& head = steps[0].field;
-    if (head == "Party") return ResolveRecord(state.Party, PlayerFields(), steps, out);
-    if (head == "Encounters") return ResolveRecord(state.Encounters, EncounterFields(), steps, out);
+    if (head == "Party") return ResolveByFieldList(state.Party, steps, out);
+    if (head == "Encounters") return ResolveByFieldList(state.Encounters, steps, out);
     if (head == "EncounterGroups") return ResolveRecord(state.EncounterGroups, GroupFields(), steps, out);
     if (head == "Monsters") return ResolveRecord(state.Monsters, MonsterFields(), steps, out);
     if (head == "Map") return ResolveRecord(state.Map, MapCellFields(), steps, out);
