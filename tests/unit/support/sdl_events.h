@@ -4,7 +4,12 @@
 // so window and logical positions are the same.
 #include <SDL.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
+
+#include "ui/sdl_host.h"
 
 namespace duskmoor::sdl_events {
 
@@ -41,6 +46,13 @@ inline void PushText(const char* text) {
     event.type = SDL_TEXTINPUT;
     std::strncpy(event.text.text, text, sizeof(event.text.text) - 1);
     SDL_PushEvent(&event);
+}
+
+// A window host on SDL's dummy drivers, as every test of it needs one.
+inline std::unique_ptr<SdlHost> CreateDummyHost(std::string& error) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    return SdlHost::Create(error);
 }
 
 }  // namespace duskmoor::sdl_events

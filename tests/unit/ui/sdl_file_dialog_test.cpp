@@ -21,10 +21,8 @@ using namespace sdl_events;
 class SdlFileDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
         std::string error;
-        host_ = SdlHost::Create(error);
+        host_ = CreateDummyHost(error);
         ASSERT_NE(host_, nullptr) << error;
         SDL_PumpEvents();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
