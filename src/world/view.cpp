@@ -283,10 +283,4 @@ void FirstPersonView::UpdateGraphics(Game& game, Canvas& view) {
     for (const ViewEntry& entry : kPaintingOrder) DrawEntry(frame, entry);
 }
 
-void UpdateGraphics(Game& game, Canvas& view) {
-    FirstPersonView first_person;
-    first_person.SetViewPort(view.width(), view.height());
-    first_person.UpdateGraphics(game, view);
-}
-
 }  // namespace duskmoor

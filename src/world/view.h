@@ -45,7 +45,4 @@ class FirstPersonView {
     ViewPictures pictures_;
 };
 
-// Draws the view once, with the geometry of the canvas's own size.
-void UpdateGraphics(Game& game, Canvas& view);
-
 }  // namespace duskmoor
