@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/process_stat.h"
+#include "core/random.h"
 #include "shell/game_main.h"
 #include "ui/host.h"
 #include "ui/sdl_host.h"
@@ -77,6 +78,8 @@ int main() {
         return 1;
     }
     ReportFirstFrameWhenAsked(*host);
+    // Every game rolls different dice.
+    duskmoor::Random().SeedFromClock();
     try {
         duskmoor::RunGame(*host, ProgramFolder());
     } catch (const duskmoor::ProgramExit&) {

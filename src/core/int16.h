@@ -15,12 +15,9 @@ inline constexpr bool IsSet(int16_t flag) {
     return flag != 0;
 }
 
-// Narrows a wider result to the 16-bit range, reporting whether it fitted.
+// Whether a wider result fits the 16-bit range.
 inline constexpr bool FitsInt16(long long value) {
     return value >= INT16_MIN && value <= INT16_MAX;
-}
-inline constexpr bool FitsInt32(long long value) {
-    return value >= INT32_MIN && value <= INT32_MAX;
 }
 
 }  // namespace duskmoor

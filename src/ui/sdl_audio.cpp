@@ -44,10 +44,6 @@ void SdlAudio::Close() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-unsigned SdlAudio::WakeEventType() {
-    return wake_event_type.load();
-}
-
 bool SdlAudio::EnsureOpen() {
     if (opened_) return true;
     if (failed_) return false;

@@ -23,10 +23,6 @@ class SdlAudio {
     void Close();
     // True once after a wave has played to its end.
     bool TakeFinished();
-    // The SDL event type the mixer's thread posts to wake the event loop when
-    // a wave ends (0 until the device is open).
-    static unsigned WakeEventType();
-
   private:
     bool EnsureOpen();
 
