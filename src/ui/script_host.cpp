@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "ui/bitmap.h"
 #include "ui/screen.h"
+#include "ui/text_editing.h"
 #include "ui/wave_file.h"
 
 namespace duskmoor {
@@ -279,8 +280,9 @@ std::string ScriptHost::FileDialog(const FileDialogRequest& /*request*/) {
     return answer;
 }
 
-void ScriptHost::PrintPage(const std::string& text) {
+bool ScriptHost::PrintPage(const std::string& text) {
     Emit("print " + EscapeLineBreaks(text));
+    return true;
 }
 
 bool ScriptHost::ReadAction(Action& action) {
@@ -329,6 +331,8 @@ void ScriptHost::Perform(const Action& action) {
         if (box->max_length > 0 && static_cast<int>(text.size()) > box->max_length)
             text.resize(box->max_length);
         box->caption = text;
+        box->caret = -1;
+        if (box->multi_line) KeepCaretVisible(*box);
         if (box->on_change) box->on_change();
     } else if (verb == "choose") {
         std::string name = TakeWord(rest);
@@ -427,6 +431,14 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     int code = ScriptKeyCode(key_text);
     if (code < 0) Fail("unknown key '" + key_text + "'");
     Screen* screen = &Top();
+    // A page of text with the focus takes its editing keys, as in the window.
+    Control* focus = screen->focus;
+    bool changed = false;
+    if (down && focus && focus->kind == ControlKind::TextBox && focus->Clickable() &&
+        TextBoxKey(*focus, code, changed)) {
+        if (changed && focus->on_change) focus->on_change();
+        return;
+    }
     if (down) {
         screen->KeyDown(code);
         // Escape is the way out of a modal screen that has no use of its own for
