@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "events/set_encounters.h"
+#include "items/frm_backpack.h"
 #include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
@@ -53,7 +54,7 @@ void frmMain::BuildControls() {
     command("imgMagic", kCommandLeft, 60);
     command("imgLog", kCommandRight, 60);
     command("imgQuests", kCommandLeft, 110);
-    command("imgOverhead", kCommandRight, 110);
+    command("imgOverhead", kCommandRight, 110).on_click = [this] { TradeClicked(); };
     command("imgView", kCommandLeft, 160).on_click = [this] { ViewClicked(); };
     command("imgSearch", kCommandRight, 160);
 
@@ -216,6 +217,19 @@ void frmMain::CampClicked() {
         return;
     }
     ShowDialog(game_, "You must rent a room at the inn.");
+    RefreshPartyPanel();
+}
+
+// The party's equipment, with trading between its members.
+void frmMain::TradeClicked() {
+    if (!CommandAllowed()) return;
+    GameState& state = game_.state;
+    state.BackpackMode = 8;
+    state.SelectedPlayer = 0;
+    state.BrowseParty = True;
+    frmBackPack pack(game_);
+    host().RunModal(pack);
+    state.BrowseParty = False;
     RefreshPartyPanel();
 }
 

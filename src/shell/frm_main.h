@@ -42,6 +42,7 @@ class frmMain : public Screen, public MainView {
     bool CommandAllowed() const;
     void CampClicked();
     void OptionsClicked();
+    void TradeClicked();
     void ViewClicked();
     void PlayerClicked(int index);
 
