@@ -48,8 +48,8 @@ class Host {
     virtual void MessageBox(const std::string& text) = 0;
     // The common file dialog: a full path, or an empty text when cancelled.
     virtual std::string FileDialog(const FileDialogRequest& request) = 0;
-    // Sends one page of text to the printer.
-    virtual void PrintPage(const std::string& text) = 0;
+    // Sends one page of text to the printer; false when it could not be printed.
+    virtual bool PrintPage(const std::string& text) = 0;
 };
 
 }  // namespace duskmoor

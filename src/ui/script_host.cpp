@@ -11,6 +11,8 @@
 #include "core/random.h"
 #include "ui/bitmap.h"
 #include "ui/screen.h"
+#include "ui/text_editing.h"
+#include "ui/wave_file.h"
 
 namespace duskmoor {
 namespace {
@@ -157,9 +159,8 @@ int ScriptKeyCode(const std::string& name) {
 }
 
 long long WaveDurationMs(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return -1;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    if (!ReadWaveFile(path, bytes)) return -1;
     if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
         std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE")
         return -1;
@@ -283,8 +284,9 @@ std::string ScriptHost::FileDialog(const FileDialogRequest& /*request*/) {
     return answer;
 }
 
-void ScriptHost::PrintPage(const std::string& text) {
+bool ScriptHost::PrintPage(const std::string& text) {
     Emit("print " + EscapeLineBreaks(text));
+    return true;
 }
 
 bool ScriptHost::ReadAction(Action& action) {
@@ -333,6 +335,8 @@ void ScriptHost::Perform(const Action& action) {
         if (box->max_length > 0 && static_cast<int>(text.size()) > box->max_length)
             text.resize(box->max_length);
         box->caption = text;
+        box->caret = -1;
+        if (box->multi_line) KeepCaretVisible(*box);
         if (box->on_change) box->on_change();
     } else if (verb == "choose") {
         std::string name = TakeWord(rest);
@@ -431,6 +435,14 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     int code = ScriptKeyCode(key_text);
     if (code < 0) Fail("unknown key '" + key_text + "'");
     Screen* screen = &Top();
+    // A page of text with the focus takes its editing keys, as in the window.
+    Control* focus = screen->focus;
+    bool changed = false;
+    if (down && focus && focus->kind == ControlKind::TextBox && focus->Clickable() &&
+        TextBoxKey(*focus, code, changed)) {
+        if (changed && focus->on_change) focus->on_change();
+        return;
+    }
     if (down) {
         screen->KeyDown(code);
         // Escape is the way out of a modal screen that has no use of its own for

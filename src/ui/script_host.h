@@ -47,7 +47,7 @@ class ScriptHost : public Host {
     void StopWave() override;
     void MessageBox(const std::string& text) override;
     std::string FileDialog(const FileDialogRequest& request) override;
-    void PrintPage(const std::string& text) override;
+    bool PrintPage(const std::string& text) override;
 
   private:
     struct Action {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "ui/control_input.h"
+#include "ui/text_editing.h"
 #include "ui/file_dialog_screen.h"
 #include "ui/message_box_screen.h"
 #include "ui/resources.h"
@@ -396,8 +397,18 @@ void SdlHost::HandleKeyDown(const SDL_Event& event) {
         }
         return;
     }
-    if (focus && focus->kind == ControlKind::TextBox && focus->Clickable() && key == keys::Backspace) {
-        if (RemoveLastCharacter(focus->caption) && focus->on_change) focus->on_change();
+    if (focus && focus->kind == ControlKind::TextBox && focus->Clickable()) {
+        const bool ctrl = (event.key.keysym.mod & KMOD_CTRL) != 0;
+        if (ctrl && sym == SDLK_v) {
+            PasteInto(*focus);
+            return;
+        }
+        bool changed = false;
+        if (TextBoxKey(*focus, ctrl ? key | keys::CtrlModifier : key, changed)) {
+            if (changed && focus->on_change) focus->on_change();
+            return;
+        }
+        if (key == keys::Backspace && RemoveLastCharacter(focus->caption) && focus->on_change) focus->on_change();
     }
     if (!event.key.repeat) keys_down_on_[key] = screen;
     screen->KeyDown(key);
@@ -428,7 +439,15 @@ void SdlHost::HandleTextInput(const char* text) {
     Control* focus = screen->focus;
     if (!focus || focus->kind != ControlKind::TextBox || !focus->Clickable()) return;
     dirty_ = true;
-    if (AppendTyped(focus->caption, text, focus->max_length) && focus->on_change) focus->on_change();
+    if (InsertIntoTextBox(*focus, text) && focus->on_change) focus->on_change();
+}
+
+void SdlHost::PasteInto(Control& box) {
+    char* pasted = SDL_GetClipboardText();
+    if (!pasted) return;
+    dirty_ = true;
+    if (InsertIntoTextBox(box, pasted) && box.on_change) box.on_change();
+    SDL_free(pasted);
 }
 
 bool SdlHost::HandleDropDownKey(int key) {
@@ -553,7 +572,13 @@ void SdlHost::HandleMouseWheel(const SDL_Event& event) {
     if (drop_down_.list) {
         MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
     } else if (Screen* screen = TopScreen()) {
-        screen->MouseWheel(event.wheel.y);
+        // The wheel scrolls a page of text that has the focus; otherwise the screen's own use.
+        Control* focus = screen->focus;
+        if (focus && focus->kind == ControlKind::TextBox && focus->multi_line && focus->visible) {
+            ScrollTextBox(*focus, -3 * event.wheel.y);
+        } else {
+            screen->MouseWheel(event.wheel.y);
+        }
     }
     dirty_ = true;
 }
@@ -579,16 +604,18 @@ std::string SdlHost::FileDialog(const FileDialogRequest& request) {
     return dialog.Result();
 }
 
-void SdlHost::PrintPage(const std::string& text) {
-    // Without a print system the page is dropped quietly, as with no printer.
-    if (!CommandOnPath("lp")) return;
+bool SdlHost::PrintPage(const std::string& text) {
+    // Without a print system there is no printer to send the page to.
+    if (!CommandOnPath("lp")) return false;
     // A printer command that dies early must not take the game with it.
     void (*previous)(int) = std::signal(SIGPIPE, SIG_IGN);
+    bool printed = false;
     if (FILE* printer = popen("lp >/dev/null 2>&1", "w")) {
-        std::fwrite(text.data(), 1, text.size(), printer);
-        pclose(printer);
+        const bool written = std::fwrite(text.data(), 1, text.size(), printer) == text.size();
+        printed = pclose(printer) == 0 && written;
     }
     std::signal(SIGPIPE, previous);
+    return printed;
 }
 
 }  // namespace duskmoor

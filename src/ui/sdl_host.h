@@ -43,7 +43,7 @@ class SdlHost : public Host {
 
     void MessageBox(const std::string& text) override;
     std::string FileDialog(const FileDialogRequest& request) override;
-    void PrintPage(const std::string& text) override;
+    bool PrintPage(const std::string& text) override;
 
     // Called once, right after the first frame is on the screen (start-up timing).
     std::function<void()> first_frame_shown;
@@ -68,6 +68,7 @@ class SdlHost : public Host {
     void HandleKeyDown(const SDL_Event& event);
     void HandleKeyUp(const SDL_Event& event);
     void HandleTextInput(const char* text);
+    void PasteInto(Control& box);
     void HandleMouseDown(const SDL_Event& event);
     void HandleMouseUp(const SDL_Event& event);
     void HandleMouseWheel(const SDL_Event& event);

@@ -34,7 +34,7 @@ class SilentHost : public duskmoor::Host {
         (void)text;
     }
     std::string FileDialog(const duskmoor::FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
+    bool PrintPage(const std::string&) override { return false; }
     int messages = 0;
 
   private:

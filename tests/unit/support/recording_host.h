@@ -21,10 +21,15 @@ class RecordingHost : public Host {
     void StopWave() override {}
     void MessageBox(const std::string& text) override { messages.push_back(text); }
     std::string FileDialog(const FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
+    bool PrintPage(const std::string& page) override {
+        if (print_works) printed.push_back(page);
+        return print_works;
+    }
 
     long long now = 0;
     std::vector<std::string> messages;
+    std::vector<std::string> printed;
+    bool print_works = true;
 
   private:
     std::vector<Screen*> screens_;
