@@ -5,6 +5,7 @@
 #include "core/codepage.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
+#include "town/money.h"
 
 namespace duskmoor {
 namespace {
@@ -32,22 +33,6 @@ constexpr std::array<QuestObjectInfo, kQuestObjects + 1> kQuestObjectTable = {{
     {"You have found the Fire Gem!", "the Fire Gem", 2600, "The Fire Gem"},
     {"Among the bodies you find the Crown of Draco!", "the Crown of Draco", 2800, "The Crown of Draco"},
 }};
-
-// Gold nobody can carry alone is shared out in slot order; what is left over is lost.
-void ShareGold(Game& game, int32_t amount) {
-    GameState& state = game.state;
-    for (int slot = 0; slot < state.NumPlayers && amount > 0; ++slot) {
-        PLAYER& member = state.Party[slot];
-        const int32_t room = std::max<int32_t>(0, member.MaxLoad - member.Load);
-        const int32_t taken = std::min(room, amount);
-        member.Gold += taken;
-        member.Load = static_cast<int16_t>(member.Load + taken);
-        amount -= taken;
-    }
-    if (amount > 0)
-        ShowDialog(game,
-                   "Characters are overloaded, " + std::to_string(amount) + " gold pieces left behind.");
-}
 
 }  // namespace
 
@@ -130,7 +115,8 @@ void GetReward(Game& game, int member, int16_t item) {
     const std::string name = Cp1252ToUtf8(character.Name);
     if (character.Load + reward >= character.MaxLoad) {
         if (ShowDialog(game, name + " will be overloaded, split money?", dialog::YesNo) == dialog::Yes) {
-            ShareGold(game, reward);
+            const int32_t left_behind = SplitMoney(state, coin::Gold, reward);
+            if (left_behind > 0) ShowDialog(game, LeftBehindNotice(left_behind));
         } else {
             const int32_t fits = std::max<int32_t>(0, character.MaxLoad - character.Load);
             character.Gold += fits;

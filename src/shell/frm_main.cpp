@@ -5,6 +5,7 @@
 #include "events/frm_log.h"
 #include "events/frm_quests.h"
 #include "events/set_encounters.h"
+#include "items/frm_backpack.h"
 #include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
@@ -58,7 +59,7 @@ void frmMain::BuildControls() {
     command("imgQuests", kCommandLeft, 110).on_click = [this] {
         if (CommandAllowed()) ShowQuestsScreen(game_, quests_mode::Sought);
     };
-    command("imgOverhead", kCommandRight, 110);
+    command("imgOverhead", kCommandRight, 110).on_click = [this] { TradeClicked(); };
     command("imgView", kCommandLeft, 160).on_click = [this] { ViewClicked(); };
     command("imgSearch", kCommandRight, 160).on_click = [this] { SearchClicked(); };
 
@@ -236,6 +237,19 @@ void frmMain::SearchClicked() {
     if (!CommandAllowed()) return;
     game_.state.SearchMode = Flag(!IsSet(game_.state.SearchMode));
     (*this)["lblSearch"].visible = IsSet(game_.state.SearchMode);
+}
+
+// The party's equipment, with trading between its members.
+void frmMain::TradeClicked() {
+    if (!CommandAllowed()) return;
+    GameState& state = game_.state;
+    state.BackpackMode = 8;
+    state.SelectedPlayer = 0;
+    state.BrowseParty = True;
+    frmBackPack pack(game_);
+    host().RunModal(pack);
+    state.BrowseParty = False;
+    RefreshPartyPanel();
 }
 
 void frmMain::OptionsClicked() {

@@ -44,6 +44,7 @@ class frmMain : public Screen, public MainView {
     void LogClicked();
     void SearchClicked();
     void OptionsClicked();
+    void TradeClicked();
     void ViewClicked();
     void PlayerClicked(int index);
 

@@ -179,6 +179,24 @@ void SdlHost::RunModal(Screen& screen) {
     screen.Unload();
 }
 
+// The screen that waits stays drawn and its timers keep running; every event
+// goes where it would outside the wait, so the player acts as usual.
+bool SdlHost::WaitUntil(const std::function<bool()>& condition) {
+    Screen* waiting = TopScreen();
+    dirty_ = true;
+    while (!condition()) {
+        if (!waiting || !ContainsScreen(screens_, waiting) || waiting->closing()) return false;
+        PresentIfChanged();
+        // One event at a time: the rule goes on as soon as its condition holds,
+        // and the events after it find the screen as the rule leaves it.
+        SDL_Event event;
+        if (NextEvent(event)) HandleEvent(event);
+        if (!condition()) RunTimersAndSound();
+    }
+    PresentIfChanged();
+    return true;
+}
+
 void SdlHost::Forget(Screen& screen) {
     screens_.pop_back();
     CloseDropDown();
@@ -196,17 +214,16 @@ void SdlHost::DoEvents() {
     PresentIfChanged();
 }
 
-void SdlHost::WaitForEvents() {
+bool SdlHost::NextEvent(SDL_Event& event) {
     const long long due = NextTimerDue(screens_);
+    if (due < 0) return SDL_WaitEvent(&event) != 0;
+    const long long wait = std::clamp(due - NowMs(), 0LL, static_cast<long long>(INT_MAX));
+    return SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
+}
+
+void SdlHost::WaitForEvents() {
     SDL_Event event;
-    int got = 0;
-    if (due < 0) {
-        got = SDL_WaitEvent(&event);
-    } else {
-        const long long wait = std::clamp(due - NowMs(), 0LL, static_cast<long long>(INT_MAX));
-        got = SDL_WaitEventTimeout(&event, static_cast<int>(wait));
-    }
-    if (got) HandleEvent(event);
+    if (NextEvent(event)) HandleEvent(event);
     HandlePendingEvents();
     RunTimersAndSound();
 }
@@ -310,6 +327,7 @@ void SdlHost::Present() {
     const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
     SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
+    ++frames_presented_;
 }
 
 void SdlHost::UpdateCursor() {

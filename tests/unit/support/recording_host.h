@@ -9,9 +9,11 @@
 namespace duskmoor {
 
 class RecordingHost : public Host {
-public:
+  public:
     void RunModal(Screen&) override {}
     void DoEvents() override {}
+    // No player acts here: what is not true already never comes true.
+    bool WaitUntil(const std::function<bool()>& condition) override { return condition(); }
     long long NowMs() override { return now; }
     [[noreturn]] void Quit() override { throw ProgramExit{}; }
     const std::vector<Screen*>& OpenScreens() const override { return screens_; }
@@ -29,7 +31,7 @@ public:
     std::vector<std::string> printed;
     bool print_works = true;
 
-private:
+  private:
     std::vector<Screen*> screens_;
 };
 
