@@ -263,6 +263,11 @@ void CheckPosition(Checker& check, const SavedGame& saved) {
 void CheckWorld(Checker& check, const SavedGame& saved) {
     for (const BlockEncounters& block : saved.Encounters)
         for (const int16_t& cell : block.Cell) check.InRange(cell, -1, kMapCellsUsed - 1);
+    // The quest table holds flags; no object 0 exists to be redeemed.
+    for (const int16_t& done : saved.QuestsDone)
+        check.Require(
+            done, done == False || (done == True && &done != &saved.QuestsDone[0]),
+            "a quest is done (-1) or not (0), and there is no quest 0; not " + std::to_string(done));
     check.InRange(saved.GameHour, 0, 23);
     check.InRange(saved.GameMinute, 0, 59);
     // Two steps make a minute: the counter is 0 or 1 between steps.

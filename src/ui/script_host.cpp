@@ -143,7 +143,9 @@ int ScriptKeyCode(const std::string& name) {
         {"Enter", keys::Enter},   {"Escape", keys::Escape},
         {"Space", keys::Space},   {"Shift", keys::Shift},
         {"Tab", keys::Tab},       {"Backspace", keys::Backspace},
-        {"Delete", keys::Delete}, {"F11", keys::F11}};
+        {"Delete", keys::Delete}, {"F11", keys::F11},
+        {"Home", keys::Home},     {"End", keys::End},
+        {"PageUp", keys::PageUp}, {"PageDown", keys::PageDown}};
     for (const auto& [key_name, code] : kNamed) {
         if (name == key_name) return code;
     }
