@@ -184,19 +184,6 @@ long long WaveDurationMs(const std::string& path) {
     return -1;
 }
 
-std::string EscapeLineBreaks(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n' || text[i] == '\r') {
-            out += "\\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 ScriptHost::ScriptHost(std::istream& script, std::ostream& transcript, std::string data_folder)
     : script_(script), transcript_(transcript), data_folder_(std::move(data_folder)) {
     if (!data_folder_.empty() && data_folder_.back() != '/') data_folder_ += '/';
