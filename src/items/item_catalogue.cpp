@@ -4,8 +4,7 @@
 #include <array>
 
 #include "core/codepage.h"
-#include "shell/frm_dialog.h"
-#include "shell/game.h"
+#include "shell/game_state.h"
 
 namespace duskmoor {
 namespace {
@@ -193,21 +192,6 @@ std::optional<int32_t> ShopPrice(int kind, int index) {
     if (kind == shop::Temple && index >= 0 && index < static_cast<int>(kTemplePrices.size()))
         return kTemplePrices[index];
     return std::nullopt;
-}
-
-bool CanCarry(Game& game, int code, int slot) {
-    const PLAYER& character = game.state.Party[slot];
-    constexpr int kPackRoom = 24;
-    const std::string name = Cp1252ToUtf8(character.Name);
-    if (character.PackCount >= kPackRoom) {
-        ShowDialog(game, "No room in " + name + "'s pack.");
-        return false;
-    }
-    if (static_cast<int>(character.Load) + ItemWeight(code) > character.MaxLoad) {
-        ShowDialog(game, name + " is overloaded.");
-        return false;
-    }
-    return true;
 }
 
 }  // namespace duskmoor
