@@ -6,6 +6,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "core/safe_file.h"
@@ -423,6 +424,39 @@ TEST(SavedGameFile, AcceptsEveryLegalPartySize) {
         FileRefusal refusal;
         EXPECT_TRUE(DecodeSavedGame(Encoded(SavedGameFromState(state)), out, &refusal))
             << count << ": " << refusal.Describe();
+    }
+}
+
+// The committed samples of damaged files, each judged by hand where it was
+// made (tests/data/corpus/make_corpus.py): accepted, or refused at a byte
+// and field worked out there independently of the loader.
+TEST(FileCorpus, EverySampleIsJudgedAsWorkedOutByHand) {
+    for (const std::string kind : {"chr", "dms"}) {
+        const fs::path folder = fs::path(DUSKMOOR_TEST_DATA) / "corpus" / kind;
+        std::ifstream judged(folder / "judged.txt");
+        std::string line;
+        int samples = 0;
+        while (std::getline(judged, line)) {
+            SCOPED_TRACE(line);
+            const std::string name = line.substr(0, line.find(' '));
+            const std::string verdict = line.substr(name.size() + 1);
+            std::vector<uint8_t> bytes;
+            std::string error;
+            ASSERT_TRUE(ReadWholeFile((folder / name).string(), kMaxSavedGameSize, bytes, error)) << error;
+            FileRefusal refusal;
+            PLAYER character;
+            SavedGame saved;
+            const bool good = kind == "chr" ? DecodeCharacter(bytes, character, &refusal)
+                                            : DecodeSavedGame(bytes, saved, &refusal);
+            EXPECT_EQ(good, verdict == "good") << refusal.Describe();
+            if (!good) {
+                EXPECT_EQ(refusal.Describe().substr(0, verdict.size() + 1), verdict + ":");
+            }
+            ++samples;
+        }
+        // Every sample in the folder is judged.
+        EXPECT_EQ(samples + 1, std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        EXPECT_GT(samples, 15);
     }
 }
 
