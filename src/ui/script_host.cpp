@@ -9,6 +9,7 @@
 
 #include "core/random.h"
 #include "ui/bitmap.h"
+#include "ui/control_input.h"
 #include "ui/screen.h"
 
 namespace duskmoor {
@@ -405,7 +406,10 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     }
     // A key released after its press opened or closed a screen belongs to
     // neither screen: the new one did not see it go down.
-    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) screen->KeyUp(code);
+    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) {
+        screen->KeyUp(code);
+        if (code == keys::Enter && &Top() == screen) PressDefaultButton(*screen);
+    }
 }
 
 void ScriptHost::Wait(long long milliseconds) {

@@ -402,6 +402,7 @@ void SdlHost::HandleKeyUp(const SDL_Event& event) {
     if (screen != TopScreen()) return;
     dirty_ = true;
     screen->KeyUp(key);
+    if (key == keys::Enter && TopScreen() == screen) PressDefaultButton(*screen);
 }
 
 void SdlHost::HandleTextInput(const char* text) {
@@ -416,10 +417,10 @@ void SdlHost::HandleTextInput(const char* text) {
 bool SdlHost::HandleDropDownKey(int key) {
     switch (key) {
         case keys::Up:
-            MoveDropDownHighlight(drop_down_, -1);
+            MoveDropDownHighlight(drop_down_, -1, DropDownRows());
             return true;
         case keys::Down:
-            MoveDropDownHighlight(drop_down_, 1);
+            MoveDropDownHighlight(drop_down_, 1, DropDownRows());
             return true;
         case keys::Enter:
         case keys::Space:
@@ -442,6 +443,12 @@ void SdlHost::ChooseDropDownEntry(int entry) {
     const bool changed = list->selected != entry;
     list->selected = entry;
     if (changed && list->on_change) list->on_change();
+}
+
+int SdlHost::DropDownRows() const {
+    const Screen* screen = TopScreen();
+    if (!drop_down_.list || !screen) return 1;
+    return LayoutDropDown(*drop_down_.list, screen->height()).rows;
 }
 
 void SdlHost::CloseDropDown() {
@@ -493,7 +500,7 @@ void SdlHost::HandleMouseDown(const SDL_Event& event) {
         drop_down_.list = control;
         drop_down_.highlighted = control->selected;
         drop_down_.first = 0;
-        MoveDropDownHighlight(drop_down_, 0);
+        MoveDropDownHighlight(drop_down_, 0, DropDownRows());
         return;
     }
     if (control->kind == ControlKind::ImageButton || control->kind == ControlKind::Button)
@@ -533,7 +540,7 @@ void SdlHost::HandleMouseUp(const SDL_Event& event) {
 void SdlHost::HandleMouseWheel(const SDL_Event& event) {
     if (event.wheel.y == 0) return;
     if (drop_down_.list) {
-        MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
+        MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1, DropDownRows());
     } else if (Screen* screen = TopScreen()) {
         screen->MouseWheel(event.wheel.y);
     }

@@ -69,6 +69,8 @@ class SdlHost : public Host {
     bool HandleDropDownKey(int key);
     void ChooseDropDownEntry(int entry);
     void CloseDropDown();
+    // How many entries the open list shows at once.
+    int DropDownRows() const;
     bool ToLogical(int window_x, int window_y, Point& logical) const;
     Screen* TopScreen() const { return screens_.empty() ? nullptr : screens_.back(); }
     Point ScreenOrigin(size_t index) const;
