@@ -165,8 +165,10 @@ void frmMain::DrawTitleBackground() {
     }
 }
 
+// The title's words are cut in bold and cast a shadow on the bands, as the
+// captions of the buttons beside them do.
 void frmMain::PrintOnView(int x, int y, const std::string& text) {
-    (*this)["picViewPort"].canvas.DrawText(x, y, text, view_font_size_, view_fore_);
+    DrawShadowedText((*this)["picViewPort"].canvas, x, y, text, view_font_size_, view_fore_, true);
 }
 
 void frmMain::TitleTick() {

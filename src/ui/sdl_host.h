@@ -13,6 +13,7 @@
 #include "ui/host.h"
 #include "ui/screen_painter.h"
 #include "ui/sdl_audio.h"
+#include "ui/window_layout.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -58,6 +59,9 @@ class SdlHost : public Host {
     void RunTimersAndSound();
     void PresentIfChanged();
     void Present();
+    // The texture the frame is copied from: the canvas itself, or for a
+    // smooth fractional scale the canvas enlarged by a whole multiple first.
+    SDL_Texture* FrameTexture(const Viewport& viewport);
 
     // Input.
     void HandleKeyDown(const SDL_Event& event);
@@ -83,6 +87,9 @@ class SdlHost : public Host {
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    SDL_Texture* enlarged_texture_ = nullptr;
+    int enlarged_factor_ = 0;
+    std::vector<uint32_t> enlarged_pixels_;
     Canvas canvas_;
     std::vector<Screen*> screens_;
     bool dirty_ = true;
