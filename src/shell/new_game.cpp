@@ -55,13 +55,17 @@ void StartNewGame(Game& game) {
     ClearMap(state);
     LoadStartingMap(game);
     if (game.view) game.view->RedrawView();
-    ShowKingSpeech(game);
+    KingSpeech(game);
 }
 
 void KickStart(Game& game) {
     ClearMap(game.state);
     LoadNewMap(game, game.state.CurrentBlock);
-    if (game.view) game.view->RedrawView();
+    if (game.view) {
+        // The read-outs still show where the party stood before the load.
+        game.view->RefreshCoords();
+        game.view->RedrawView();
+    }
     game.state.LoadPending = False;
 }
 

@@ -38,13 +38,13 @@ int DropDownEntryAt(const DropDown& open, const DropDownLayout& layout, int x, i
 // the `rows` entries shown.
 void MoveDropDownHighlight(DropDown& open, int step, int rows);
 
-// Where the thumb of a scroll bar sits in a track `track` pixels long, when
+// Where the thumb of a scroll bar (of a list or a page of text) sits in a track `track` pixels long, when
 // `rows` of `count` entries are shown from entry `first`.
 struct ScrollThumb {
     int top = 0;
     int length = 0;
 };
-ScrollThumb DropDownThumb(int count, int rows, int first, int track);
+ScrollThumb ScrollBarThumb(int count, int rows, int first, int track);
 
 // Text measurement through the default font engine, with a rough estimate
 // when there is none (headless tests), so layout never divides by zero.

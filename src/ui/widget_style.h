@@ -44,6 +44,8 @@ constexpr Color FieldText = Rgb(36, 26, 14);
 constexpr Color FieldDimmed = Rgb(120, 110, 92);
 constexpr Color Selection = Rgb(122, 78, 30);
 constexpr Color SelectionText = Rgb(255, 244, 214);
+// A name picked out among others (the character chosen to trade with).
+constexpr Color Chosen = Rgb(235, 40, 30);
 // The ring round the control that takes typed keys, and round the button Enter presses.
 constexpr Color Focus = Rgb(255, 214, 96);
 }  // namespace palette

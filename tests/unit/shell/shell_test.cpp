@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
+#include "core/random.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/game_clock.h"
-#include "core/random.h"
 #include "shell/game_main.h"
 #include "shell/game_state.h"
 #include "shell/sound.h"
@@ -157,6 +158,44 @@ TEST(Dialog, PasswordIsUpperCasedButNotTrimmed) {
     EXPECT_NE(scripted.transcript.str().find("ignored click cmdButton2 (hidden)"), std::string::npos);
 }
 
+TEST(Dialog, PanelFitsItsTextAndKeepsItsButtonsInside) {
+    ScriptedGame scripted("");
+    Game& game = scripted.game;
+    auto dialog_for = [&game](const std::string& text, int16_t mode) {
+        game.state.DialogText = text;
+        game.state.DialogMode = mode;
+        return std::make_unique<frmDialog>(game);
+    };
+    const auto notice = dialog_for("Saved.", dialog::OkOnly);
+    const auto speech =
+        dialog_for(std::string(60, 'w') + " " + std::string(60, 'w') + "\n\nThe end.", dialog::YesNo);
+    const auto password = dialog_for("Saved.", dialog::Password);
+    const auto endless = dialog_for(
+        std::string(4000, 'x').replace(100, 3800, std::string(3800 / 2, ' ') + "\n"), dialog::OkCancel);
+    // One short line makes a small panel; more lines a taller one.
+    EXPECT_LT(notice->height(), 120);
+    EXPECT_GT(speech->height(), notice->height());
+    EXPECT_GT(password->height(), notice->height());
+    for (frmDialog* screen : {notice.get(), speech.get(), password.get(), endless.get()}) {
+        screen->Load();
+        const Control& message = (*screen)["lblMessage"];
+        const Control& first = (*screen)["cmdButton1"];
+        const Control& second = (*screen)["cmdButton2"];
+        const Control& box = (*screen)["txtPassword"];
+        EXPECT_LE(screen->width(), 640);
+        EXPECT_LE(screen->height() + 20, 480);
+        EXPECT_LE(first.y + first.height, screen->height());
+        EXPECT_GE(first.y, message.y + message.height);
+        EXPECT_LE(second.x + second.width, screen->width());
+        EXPECT_TRUE(!second.visible || second.x >= first.x + first.width);
+        if (box.visible) {
+            EXPECT_GE(box.y, message.y + message.height);
+            EXPECT_LE(box.y + box.height, first.y);
+        }
+        EXPECT_EQ(screen->default_button, &first);
+    }
+}
+
 TEST(Sound, PlaceSoundsWaitForSilenceAndRespectTheSwitch) {
     ScriptedGame scripted("");
     Game& game = scripted.game;
@@ -213,7 +252,8 @@ TEST(ScriptRunner, UnknownNamesAreErrorsWithTheirLine) {
 }
 
 TEST(ScriptRunner, ControlsAPlayerCouldNotUseAreIgnored) {
-    ScriptRun run = RunScript("click imgNoSuchPicture\nclick lblSearch\necho \"two\\nlines \\\"quoted\\\"\"\n");
+    ScriptRun run =
+        RunScript("click imgNoSuchPicture\nclick lblSearch\necho \"two\\nlines \\\"quoted\\\"\"\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.transcript,
               "open frmMain\n"
@@ -227,6 +267,20 @@ TEST(ScriptRunner, ExitEndsTheRunAndLaterActionsAreNotRead) {
     ScriptRun run = RunScript("wait 4500\nclick imgOptions\nclick imgExit\njump\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.transcript, "open frmMain\nopen frmGame\nquit\n");
+}
+
+TEST(ScriptRunner, EnterPressesTheDefaultButtonOfEachScreen) {
+    // The credits' default and the prompt's is Done; on the message Enter
+    // answers with its first button.
+    ScriptRun run = RunScript(
+        "wait 4500\nclick imgOptions\nclick imgCredits\nkey Enter\n"
+        "click imgNewGame\nkey Enter\nkey Enter\n");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.transcript.substr(0, run.transcript.find("dialog")),
+              "open frmMain\nopen frmGame\nopen frmCredits\nclose frmCredits\nclose frmGame\nopen frmPrompt\n"
+              "close frmPrompt\n");
+    EXPECT_NE(run.transcript.find("dialog 3 You must load at least one character to begin.\n"),
+              std::string::npos);
 }
 
 TEST(ScriptRunner, ForcedDrawsComeFirst) {

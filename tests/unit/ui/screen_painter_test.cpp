@@ -287,19 +287,19 @@ TEST_F(ScreenPainterTest, DropDownShowsEveryEntryWhereThereIsRoomElseAScrollingW
 
 TEST_F(ScreenPainterTest, ScrollThumbShowsThePartInViewAndReachesBothEnds) {
     // Everything in view: the thumb is the whole track.
-    EXPECT_EQ(DropDownThumb(5, 5, 0, 100).top, 0);
-    EXPECT_EQ(DropDownThumb(5, 5, 0, 100).length, 100);
-    const ScrollThumb first = DropDownThumb(20, 5, 0, 100);
-    const ScrollThumb last = DropDownThumb(20, 5, 15, 100);
-    const ScrollThumb middle = DropDownThumb(20, 5, 7, 100);
+    EXPECT_EQ(ScrollBarThumb(5, 5, 0, 100).top, 0);
+    EXPECT_EQ(ScrollBarThumb(5, 5, 0, 100).length, 100);
+    const ScrollThumb first = ScrollBarThumb(20, 5, 0, 100);
+    const ScrollThumb last = ScrollBarThumb(20, 5, 15, 100);
+    const ScrollThumb middle = ScrollBarThumb(20, 5, 7, 100);
     EXPECT_EQ(first.length, 25);
     EXPECT_EQ(first.top, 0);
     EXPECT_EQ(last.top + last.length, 100);
     EXPECT_GT(middle.top, first.top);
     EXPECT_LT(middle.top, last.top);
     // A very long list keeps a thumb big enough to see.
-    EXPECT_GE(DropDownThumb(1000, 3, 500, 60).length, 6);
-    EXPECT_LE(DropDownThumb(1000, 3, 997, 60).top + DropDownThumb(1000, 3, 997, 60).length, 60);
+    EXPECT_GE(ScrollBarThumb(1000, 3, 500, 60).length, 6);
+    EXPECT_LE(ScrollBarThumb(1000, 3, 997, 60).top + ScrollBarThumb(1000, 3, 997, 60).length, 60);
 }
 
 TEST_F(ScreenPainterTest, OpenListDrawsItsEntriesOverLaterControls) {
