@@ -5,7 +5,6 @@
 
 #include "shell/game.h"
 #include "ui/host.h"
-#include "ui/script_host.h"
 #include "ui/widget_style.h"
 #include "ui/window_layout.h"
 

@@ -112,6 +112,13 @@ TEST(StateNames, ReadAndWriteByName) {
     EXPECT_EQ(state.Monsters[40].HitPoints, 7);
     EXPECT_EQ(SetStateValue(state, "EncounterGroups[1].Count", "3"), "");
     EXPECT_EQ(state.EncounterGroups[1].Count, 3);
+    EXPECT_EQ(SetStateValue(state, "Map[400].Code1", "5"), "");
+    EXPECT_EQ(state.Map[400].Code1, 5);
+    // Texts the screens show stay in UTF-8; the log is kept in the files' code page.
+    EXPECT_EQ(SetStateValue(state, "DialogText", "Jörg"), "");
+    EXPECT_EQ(state.DialogText, "Jörg");
+    EXPECT_EQ(SetStateValue(state, "CluesText", "Jörg"), "");
+    EXPECT_EQ(state.CluesText, "J\xF6rg");
 }
 
 TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
@@ -123,6 +130,10 @@ TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
     EXPECT_NE(GetStateValue(state, "Party[0].Pack", value), "");
     EXPECT_NE(GetStateValue(state, "GameHour[1]", value), "");
     EXPECT_NE(GetStateValue(state, "Party[x].HP", value), "");
+    EXPECT_NE(GetStateValue(state, "GameHour.Minute", value), "");
+    EXPECT_NE(GetStateValue(state, "Party[0].HP.Max", value), "");
+    EXPECT_NE(GetStateValue(state, "Monsters[41].HitPoints", value), "");
+    EXPECT_NE(GetStateValue(state, "Map[0].Ceiling", value), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "32768"), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "12x"), "");
     EXPECT_NE(SetStateValue(state, "BankGold", "2147483648"), "");
