@@ -235,9 +235,10 @@ void frmMain::TradeClicked() {
 
 void frmMain::OptionsClicked() {
     if ((*this)["tmrTitleScreen"].timer_enabled || ChoosingCharacter()) return;
-    frmGame menu(game_);
+    frmGame menu(game_, party_fallen_ ? GameMenuReason::PartyFallen : GameMenuReason::Asked);
     host().RunModal(menu);
     GameState& state = game_.state;
+    if (IsSet(state.LoadPending) || IsSet(state.NewGamePending)) party_fallen_ = false;
     if (IsSet(state.LoadPending)) KickStart(game_);
     if (IsSet(state.NewGamePending)) {
         state.NewGamePending = False;
@@ -284,6 +285,7 @@ void frmMain::EndGameByDeath() {
     // The read-outs go back to where a fresh main screen has them.
     RefreshCoords();
     ClearView();
+    party_fallen_ = true;
     OptionsClicked();
 }
 

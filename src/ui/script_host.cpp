@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "ui/bitmap.h"
 #include "ui/screen.h"
+#include "ui/wave_file.h"
 
 namespace duskmoor {
 namespace {
@@ -133,9 +134,8 @@ int ScriptKeyCode(const std::string& name) {
 }
 
 long long WaveDurationMs(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return -1;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    if (!ReadWaveFile(path, bytes)) return -1;
     if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
         std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE")
         return -1;
