@@ -4,8 +4,11 @@
 
 #include "shell/game.h"
 #include "support/recording_host.h"
+#include "support/scripted_game.h"
 #include "town/frm_bank.h"
 #include "town/frm_message.h"
+#include "town/frm_trade.h"
+#include "town/trade.h"
 #include "ui/resources.h"
 
 namespace duskmoor {
@@ -56,6 +59,27 @@ TEST(TownScreens, TheBankShowsItsCoins) {
     EXPECT_EQ(bank["txtGold"].caption, "0");
     EXPECT_FALSE(bank["cmdPrior"].enabled);
     EXPECT_FALSE(bank["cmdNext"].enabled) << "one member: nobody to move to";
+}
+
+// Picking the character a spell is cast on: the slot comes back in
+// `TradeMode`; cancelling leaves it at 51, which means no target.
+TEST(TownScreens, ThePickerHandsBackTheChosenSlotOrNothing) {
+    for (const auto& [script, expected] : std::initializer_list<std::pair<const char*, int>>{
+             {"key Up\nclick lblDone\n", 0},
+             {"key Down\nkey Down\nkey Down\nclick lblDone\n", 2},
+             {"click lblPlayer[1]\nclick lblDone\n", 1},
+             {"key Down\nclick lblCancel\n", trade::PickSpellTarget}}) {
+        SCOPED_TRACE(script);
+        ScriptedGame scripted(script);
+        GameState& state = scripted.game.state;
+        state.NumPlayers = 3;
+        state.TradeMode = trade::PickSpellTarget;
+        frmTrade picker(scripted.game);
+        scripted.host.RunModal(picker);
+        EXPECT_EQ(state.TradeMode, expected);
+        EXPECT_EQ(picker["lblPrompt"].caption, "Cast spell on which character?");
+        EXPECT_FALSE(picker["lblPlayer[3]"].visible) << "only the party's members are offered";
+    }
 }
 
 }  // namespace
