@@ -129,7 +129,8 @@ TEST(EmbeddedResources, UnknownNamesGiveNothing) {
         EXPECT_TRUE(names.insert(kEmbeddedResources[i].name).second) << kEmbeddedResources[i].name;
         EXPECT_GT(kEmbeddedResources[i].size, 0u);
     }
-    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2);
+    // The pictures, two fonts, and the story's texts: 33 notes, 9 + 8 speech pages.
+    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2 + 33 + 9 + 8);
 }
 
 // Drawing the pictures again gives the very bytes the game carries: the
