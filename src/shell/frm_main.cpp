@@ -100,6 +100,7 @@ void frmMain::BuildControls() {
     Control& collision = Add(ControlKind::Timer, "tmrCollision", 0, 0, 0, 0);
     collision.interval = 780;
     collision.on_tick = [this] { CollisionTick(game_); };
+    collision.tick_is_idle = [this] { return CollisionTickIdle(game_); };
 }
 
 void frmMain::BuildPartyPanel() {
