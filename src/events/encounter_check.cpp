@@ -1,6 +1,7 @@
 #include "events/encounter_check.h"
 
 #include "events/encounter_content.h"
+#include "events/encounter_kinds.h"
 #include "shell/game.h"
 #include "world/block_change.h"
 
@@ -12,7 +13,7 @@ constexpr int kScannedEntries = 16;
 int16_t KindOfEntry(int block, int entry) {
     for (const EncounterContent& content : EncounterContentOf(block).entries)
         if (content.entry == entry) return content.kind;
-    return 0;
+    return encounter_kind::Nothing;
 }
 
 }  // namespace
@@ -28,7 +29,7 @@ void CheckEncounter(Game& game, int block) {
     for (int entry = 0; entry < kScannedEntries; ++entry) {
         if (encounters.Cell[entry] != game.state.PosCell || !IsSet(encounters.Pending[entry])) continue;
         int16_t kind = KindOfEntry(block, entry);
-        if (kind == stairs::Up || kind == stairs::Down) StairsToLevel(game, kind);
+        if (kind == encounter_kind::StairsUp || kind == encounter_kind::StairsDown) StairsToLevel(game, kind);
         return;
     }
 }

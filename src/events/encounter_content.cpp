@@ -3,66 +3,37 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "combat/monster_codes.h"
+#include "events/encounter_kinds.h"
+
 namespace duskmoor {
 namespace {
 
-// Monster type codes of the battle groups.
-enum MonsterCode : int16_t {
-    Kobold = 0,
-    Bandit = 1,
-    Goblin = 2,
-    Hobgoblin = 3,
-    Skeleton = 4,
-    Zombie = 5,
-    Orc = 6,
-    GiantScorpion = 7,
-    Ogre = 8,
-    Anhkheg = 9,
-    AxeBeak = 10,
-    GiantFireBeetle = 11,
-    Bugbear = 12,
-    CarrionCrawler = 13,
-    Centaur = 14,
-    Ettin = 15,
-    Gargoyle = 16,
-    Ghoul = 17,
-    Ghast = 18,
-    Gnoll = 19,
-    LizardMan = 20,
-    Mummy = 21,
-    Troglodyte = 22,
-    VonDevever = 23,
-    Devil = 24,
-    TownGuard = 25,
-};
+using enum monster::Code;
 
 // How many of one monster, written as the battle lists read: "6 Bandit".
 struct Band {
     int16_t count;
-    MonsterCode monster;
+    monster::Code type;
 };
 
 struct Coins {
     int32_t gold, silver, copper;
 };
 
-namespace kind {
-constexpr int16_t Nothing = 0, Battle = 1, Treasure = 2, Note = 3, Trap = 4, Town = 5, TreasureAndNote = 6,
-                  BattleAndNote = 7, BattleAndQuestObject = 8, QuestObject = 9, StairsUp = 10,
-                  StairsDown = 11, VonDevever = 12, Ambush = 13;
-}  // namespace kind
+namespace kind = encounter_kind;
 
-constexpr EncounterContent Entry(int16_t entry, int16_t cell, int16_t encounter_kind) {
+constexpr EncounterContent Entry(int16_t entry, int16_t cell, int16_t what) {
     EncounterContent content;
     content.entry = entry;
     content.cell = cell;
-    content.kind = encounter_kind;
+    content.kind = what;
     return content;
 }
 
 constexpr EncounterContent WithBattle(EncounterContent content, std::initializer_list<Band> bands) {
     int group = 0;
-    for (const Band& band : bands) content.groups[group++] = {band.monster, band.count};
+    for (const Band& band : bands) content.groups[group++] = {band.type, band.count};
     return content;
 }
 

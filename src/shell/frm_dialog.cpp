@@ -14,6 +14,22 @@ constexpr int kButtonWidth = 84;
 constexpr int kButtonTop = 126;
 }  // namespace
 
+int16_t EscapeAnswer(int16_t mode, int16_t last_answer) {
+    switch (mode) {
+        case dialog::YesNo:
+            return dialog::No;
+        case dialog::OkCancel:
+            // The one OK/Cancel question is the start of a game without
+            // characters, where Cancel ends the program: Escape asks again.
+            return dialog::Ok;
+        case dialog::Password:
+            // Walking away from the door is no answer, whatever was typed.
+            return dialog::WrongPassword;
+        default:
+            return last_answer;
+    }
+}
+
 bool IsRightPassword(const std::string& typed) {
     std::string upper = typed;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -112,9 +128,8 @@ void frmDialog::KeyUp(int key) {
 }
 
 void frmDialog::CloseRequested() {
-    // Escape takes the safe way out: No, Cancel, or the notice's OK.
-    bool two_buttons = (*this)["cmdButton2"].visible;
-    Answer(two_buttons ? 2 : 1);
+    game_.state.DialogResult = EscapeAnswer(game_.state.DialogMode, game_.state.DialogResult);
+    Close();
 }
 
 // The transcript shows the dialog as the player reads it: its mode and its text.

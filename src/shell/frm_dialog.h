@@ -34,6 +34,10 @@ class frmDialog : public Screen {
 // Shows `text` in `mode` and returns `DialogResult` afterwards.
 int16_t ShowDialog(Game& game, const std::string& text, int16_t mode = dialog::OkOnly);
 
+// What Escape answers in each mode: the safe way out, never an answer that
+// ends the program or opens a door. A notice keeps the last answer.
+int16_t EscapeAnswer(int16_t mode, int16_t last_answer);
+
 // The password the ruins' note tells: typed text is upper-cased and must match whole.
 bool IsRightPassword(const std::string& typed);
 

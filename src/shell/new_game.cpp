@@ -61,7 +61,11 @@ void StartNewGame(Game& game) {
 void KickStart(Game& game) {
     ClearMap(game.state);
     LoadNewMap(game, game.state.CurrentBlock);
-    if (game.view) game.view->RedrawView();
+    if (game.view) {
+        // The read-outs still show where the party stood before the load.
+        game.view->RefreshCoords();
+        game.view->RedrawView();
+    }
     game.state.LoadPending = False;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // Going from one block to another: through a door in the map's edge, by the
 // stairs, or into a town from the wilderness (or by the town's wagon).
+#include "events/encounter_kinds.h"
+
 namespace duskmoor {
 
 struct Game;
 
+// A staircase is the set encounter that takes the party up or down a level.
 namespace stairs {
-constexpr int Up = 10, Down = 11;
+constexpr int Up = encounter_kind::StairsUp, Down = encounter_kind::StairsDown;
 }  // namespace stairs
 
 // Places the party at `block`'s arrival point for travel in `direction` and

@@ -4,13 +4,17 @@
 
 #include <set>
 
+#include "combat/monster_codes.h"
 #include "events/encounter_content.h"
+#include "events/encounter_kinds.h"
 #include "shell/game_state.h"
 #include "world/block_tables.h"
 #include "world/map_file.h"
 
 namespace duskmoor {
 namespace {
+
+namespace kind = encounter_kind;
 
 TEST(EncounterContent, EveryBlockIsWellFormed) {
     std::set<int> notes, quest_objects;
@@ -27,9 +31,10 @@ TEST(EncounterContent, EveryBlockIsWellFormed) {
             EXPECT_LE(entry.entry, 14);
             EXPECT_GE(entry.cell, 0);
             EXPECT_LE(entry.cell, last_cell) << "block " << block << " entry " << entry.entry;
-            EXPECT_EQ(entry.kind == 5, block == 0);
-            bool battle =
-                entry.kind == 1 || entry.kind == 7 || entry.kind == 8 || entry.kind == 12 || entry.kind == 13;
+            EXPECT_EQ(entry.kind == kind::Town, block == 0);
+            bool battle = entry.kind == kind::Battle || entry.kind == kind::BattleAndNote ||
+                          entry.kind == kind::BattleAndQuestObject || entry.kind == kind::VonDevever ||
+                          entry.kind == kind::Ambush;
             EXPECT_EQ(entry.groups[0].Count > 0, battle) << "block " << block << " entry " << entry.entry;
             // Groups in use come first, without gaps, with known monsters.
             for (int group = 1; group < 4; ++group)
@@ -37,8 +42,7 @@ TEST(EncounterContent, EveryBlockIsWellFormed) {
                     EXPECT_GT(entry.groups[group - 1].Count, 0);
                 }
             for (const EncounterGroup& group : entry.groups) {
-                EXPECT_GE(group.MonsterType, 0);
-                EXPECT_LE(group.MonsterType, 25);
+                EXPECT_TRUE(IsMonsterType(group.MonsterType));
             }
             if (entry.note >= 0) {
                 EXPECT_TRUE(notes.insert(entry.note).second) << "note " << entry.note;
@@ -46,9 +50,11 @@ TEST(EncounterContent, EveryBlockIsWellFormed) {
             if (entry.quest_object > 0) {
                 EXPECT_TRUE(quest_objects.insert(entry.quest_object).second);
             }
-            EXPECT_EQ(entry.note >= 0, entry.kind == 3 || entry.kind == 6 || entry.kind == 7);
-            EXPECT_EQ(entry.quest_object > 0, entry.kind == 8 || entry.kind == 9);
-            EXPECT_EQ(entry.trap > 0, entry.kind == 4);
+            EXPECT_EQ(entry.note >= 0, entry.kind == kind::Note || entry.kind == kind::TreasureAndNote ||
+                                           entry.kind == kind::BattleAndNote);
+            EXPECT_EQ(entry.quest_object > 0,
+                      entry.kind == kind::BattleAndQuestObject || entry.kind == kind::QuestObject);
+            EXPECT_EQ(entry.trap > 0, entry.kind == kind::Trap);
         }
     }
     // Each of the 33 notes and 14 quest objects is found exactly once.
@@ -72,10 +78,10 @@ TEST(EncounterContent, SpotChecks) {
     // The Garden's first fight guards quest object 1: 6 Bandits and 5 Kobolds.
     const EncounterContent& garden = EntryOf(1, 0);
     EXPECT_EQ(garden.cell, 16);
-    EXPECT_EQ(garden.kind, 8);
-    EXPECT_EQ(garden.groups[0].MonsterType, 1);
+    EXPECT_EQ(garden.kind, kind::BattleAndQuestObject);
+    EXPECT_EQ(garden.groups[0].MonsterType, monster::Bandit);
     EXPECT_EQ(garden.groups[0].Count, 6);
-    EXPECT_EQ(garden.groups[1].MonsterType, 0);
+    EXPECT_EQ(garden.groups[1].MonsterType, monster::Kobold);
     EXPECT_EQ(garden.groups[1].Count, 5);
     EXPECT_EQ(garden.groups[2].Count, 0);
     EXPECT_EQ(garden.quest_object, 1);
@@ -83,29 +89,29 @@ TEST(EncounterContent, SpotChecks) {
     // The Ruins: 62/41/7 with a healing potion and a magic weapon.
     const EncounterContent& ruins = EntryOf(13, 12);
     EXPECT_EQ(ruins.cell, 240);
-    EXPECT_EQ(ruins.kind, 2);
+    EXPECT_EQ(ruins.kind, kind::Treasure);
     EXPECT_EQ(ruins.gold, 62);
     EXPECT_EQ(ruins.silver, 41);
     EXPECT_EQ(ruins.copper, 7);
     EXPECT_EQ(ruins.items, (std::array<int16_t, 4>{20, 604, 0, 0}));
-    EXPECT_EQ(EntryOf(13, 1).kind, 0);  // "nothing"
+    EXPECT_EQ(EntryOf(13, 1).kind, kind::Nothing);  // "nothing"
 
     // The Foyer's guards behind the password door.
     const EncounterContent& guards = EntryOf(14, 6);
     EXPECT_EQ(guards.cell, 94);
-    EXPECT_EQ(guards.kind, 1);
-    EXPECT_EQ(guards.groups[0].MonsterType, 15);
-    EXPECT_EQ(guards.groups[1].MonsterType, 8);
+    EXPECT_EQ(guards.kind, kind::Battle);
+    EXPECT_EQ(guards.groups[0].MonsterType, monster::Ettin);
+    EXPECT_EQ(guards.groups[1].MonsterType, monster::Ogre);
     EXPECT_EQ(guards.groups[1].Count, 4);
 
     EXPECT_EQ(EntryOf(2, 13).trap, 1);
     EXPECT_EQ(EntryOf(5, 7).copper, 500);
     EXPECT_EQ(EntryOf(20, 7).copper, 5521);
-    EXPECT_EQ(EntryOf(20, 8).kind, 13);
-    EXPECT_EQ(EntryOf(20, 8).groups[0].MonsterType, 22);
+    EXPECT_EQ(EntryOf(20, 8).kind, kind::Ambush);
+    EXPECT_EQ(EntryOf(20, 8).groups[0].MonsterType, monster::Troglodyte);
     EXPECT_EQ(EntryOf(20, 8).groups[0].Count, 17);
-    EXPECT_EQ(EntryOf(21, 2).kind, 12);
-    EXPECT_EQ(EntryOf(21, 2).groups[2].MonsterType, 23);
+    EXPECT_EQ(EntryOf(21, 2).kind, kind::VonDevever);
+    EXPECT_EQ(EntryOf(21, 2).groups[2].MonsterType, monster::VonDevever);
     EXPECT_EQ(EntryOf(18, 1).note, 32);
     EXPECT_EQ(EntryOf(0, 14).cell, 254);
     EXPECT_EQ(EntryOf(0, 6).cell, 180);
@@ -121,7 +127,7 @@ TEST(EncounterContent, StairsMatchTheStairsTable) {
     int stairs_entries = 0;
     for (int block = 0; block < kBlockCount; ++block)
         for (const EncounterContent& entry : EncounterContentOf(block).entries)
-            if (entry.kind == 10 || entry.kind == 11) ++stairs_entries;
+            if (entry.kind == kind::StairsUp || entry.kind == kind::StairsDown) ++stairs_entries;
     EXPECT_EQ(stairs_entries, static_cast<int>(StairsTable().size()));
 }
 
