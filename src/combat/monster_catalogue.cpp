@@ -44,8 +44,6 @@ constexpr std::array<MonsterKind, kMonsterKinds> kCatalogue = {{
 }};
 // clang-format on
 
-constexpr int16_t kVonDevever = 23;
-
 struct Level {
     int16_t base;
     int16_t increment;
@@ -107,7 +105,7 @@ std::span<const MonsterKind> MonsterCatalogue() {
 }
 
 const MonsterKind* FindMonster(int type) {
-    if (type < 0 || type >= kMonsterKinds) return nullptr;
+    if (!IsMonsterType(type)) return nullptr;
     return &kCatalogue[type];
 }
 
@@ -122,16 +120,19 @@ int16_t MonsterLevel(int type) {
 }
 
 std::string MonsterArticle(int type) {
-    // Orc, Anhkheg, Axe Beak and Ettin are the names that start with a vowel.
-    return (type == 6 || type == 9 || type == 10 || type == 15) ? "an " : "a ";
+    using namespace monster;
+    // Only these four are said with "an"; the Ogre stays "a Ogre".
+    return (type == Orc || type == Anhkheg || type == AxeBeak || type == Ettin) ? "an " : "a ";
 }
 
 bool IsUndead(int type) {
-    return type == 4 || type == 5 || type == 17 || type == 18 || type == 21 || type == kVonDevever;
+    using namespace monster;
+    return type == Skeleton || type == Zombie || type == Ghoul || type == Ghast || type == Mummy ||
+           type == VonDevever;
 }
 
 std::string MonsterPicture(int type) {
-    return type == kVonDevever ? "VampireBmp" : "MonsterBmp";
+    return type == monster::VonDevever ? "VampireBmp" : "MonsterBmp";
 }
 
 int16_t MonsterToHitBase(int level) {

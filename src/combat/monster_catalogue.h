@@ -7,6 +7,7 @@
 #include <string>
 
 #include "combat/monster.h"
+#include "combat/monster_codes.h"
 
 namespace duskmoor {
 
@@ -36,7 +37,7 @@ namespace special_attack {
 constexpr int16_t None = 0, Poison = 1, Acid = 2, Drain = 3;
 }  // namespace special_attack
 
-constexpr int kMonsterKinds = 26;
+constexpr int kMonsterKinds = kMonsterTypes;
 
 // Every kind, in type-code order: row t is type t.
 std::span<const MonsterKind> MonsterCatalogue();

@@ -2,6 +2,8 @@
 
 #include "events/encounter_content.h"
 #include "events/encounter_kinds.h"
+#include "events/random_encounters.h"
+#include "events/set_battles.h"
 #include "shell/game.h"
 #include "world/block_change.h"
 
@@ -10,28 +12,64 @@ namespace {
 
 constexpr int kScannedEntries = 16;
 
-int16_t KindOfEntry(int block, int entry) {
+const EncounterContent* ContentOfEntry(int block, int entry) {
     for (const EncounterContent& content : EncounterContentOf(block).entries)
-        if (content.entry == entry) return content.kind;
-    return encounter_kind::Nothing;
+        if (content.entry == entry) return &content;
+    return nullptr;
+}
+
+void ClearEncounter(GameState& state) {
+    state.NoteNumber = 0;
+    state.EncounterKind = encounter_kind::Nothing;
+    state.QuestObject = 0;
+    state.TrapKind = 0;
+    state.EncounterGold = state.EncounterSilver = state.EncounterCopper = 0;
+    state.EncounterItems.fill(0);
+}
+
+// What waits on entry `entry` of the current block becomes the pending
+// encounter; a battle writes all four of its groups.
+void FillPendingEncounter(GameState& state, int entry) {
+    const EncounterContent* content = ContentOfEntry(state.CurrentBlock, entry);
+    if (!content) return;
+    state.EncounterKind = content->kind;
+    state.EncounterGold = content->gold;
+    state.EncounterSilver = content->silver;
+    state.EncounterCopper = content->copper;
+    state.EncounterItems = content->items;
+    state.NoteNumber = content->note < 0 ? 0 : content->note;
+    state.QuestObject = content->quest_object;
+    state.TrapKind = content->trap;
+    if (content->groups[0].Count > 0) state.EncounterGroups = content->groups;
+}
+
+void HandleSetEncounter(Game& game, int entry) {
+    GameState& state = game.state;
+    ClearEncounter(state);
+    FillPendingEncounter(state, entry);
+    const int16_t kind = state.EncounterKind;
+    if (kind == encounter_kind::StairsUp || kind == encounter_kind::StairsDown) {
+        StairsToLevel(game, kind);
+        return;
+    }
+    // Treasure, notes, traps, quest objects and the town are carried out by
+    // their own screens; here only the battles are fought.
+    HandleSetBattle(game, entry);
 }
 
 }  // namespace
 
-// Battles, treasure, notes, traps, quest objects, town buildings and random
-// encounters are not carried out yet: for now only the staircases work, so
-// that the party can already walk the whole world. As in the full check, the
-// first pending entry on the cell is the one met, and a staircase stays
-// pending.
+// As in the full check, the first pending entry on the cell is the one met;
+// only when none is do wandering monsters get their chance.
 void CheckEncounter(Game& game, int block) {
     if (block < 0 || block >= kEncounterBlocks) return;
     const BlockEncounters& encounters = game.state.Encounters[block];
     for (int entry = 0; entry < kScannedEntries; ++entry) {
         if (encounters.Cell[entry] != game.state.PosCell || !IsSet(encounters.Pending[entry])) continue;
-        int16_t kind = KindOfEntry(block, entry);
-        if (kind == encounter_kind::StairsUp || kind == encounter_kind::StairsDown) StairsToLevel(game, kind);
+        HandleSetEncounter(game, entry);
         return;
     }
+    CheckRandomEncounter(game, block);
 }
 
 }  // namespace duskmoor

@@ -27,6 +27,9 @@ class Host {
     virtual void RunModal(Screen& screen) = 0;
     // One pass of pending window events.
     virtual void DoEvents() = 0;
+    // Lets the player act until `condition` holds; false when the waiting
+    // screen closed first.
+    virtual bool WaitUntil(const std::function<bool()>& condition) { return condition(); }
     // Milliseconds since the host started (virtual in the script host).
     virtual long long NowMs() = 0;
     // Ends the program at once: unwinds every open screen.
