@@ -5,12 +5,15 @@
 #include "events/random_encounters.h"
 #include "events/set_battles.h"
 #include "shell/game.h"
+#include "town/encounter_town.h"
 #include "world/block_change.h"
 
 namespace duskmoor {
 namespace {
 
 constexpr int kScannedEntries = 16;
+// Every entry of the town's block is a building.
+constexpr int kTownBlock = 0;
 
 const EncounterContent* ContentOfEntry(int block, int entry) {
     for (const EncounterContent& content : EncounterContentOf(block).entries)
@@ -66,7 +69,10 @@ void CheckEncounter(Game& game, int block) {
     const BlockEncounters& encounters = game.state.Encounters[block];
     for (int entry = 0; entry < kScannedEntries; ++entry) {
         if (encounters.Cell[entry] != game.state.PosCell || !IsSet(encounters.Pending[entry])) continue;
-        HandleSetEncounter(game, entry);
+        if (block == kTownBlock)
+            HandleTownEncounter(game, entry);
+        else
+            HandleSetEncounter(game, entry);
         return;
     }
     CheckRandomEncounter(game, block);

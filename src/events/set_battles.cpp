@@ -1,10 +1,11 @@
 #include "events/set_battles.h"
 
 #include "combat/fight_battle.h"
-#include "combat/monster_codes.h"
 #include "events/encounter_followups.h"
 #include "events/encounter_kinds.h"
+#include "events/notes.h"
 #include "events/random_encounters.h"
+#include "events/speeches.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 
@@ -12,7 +13,6 @@ namespace duskmoor {
 namespace {
 
 constexpr int kAmbushEntry = 8;  // the troglodytes' ambush waits on entry 8 of its block
-constexpr int16_t kGuardsAtTheTreasury = 96, kGuardsOfTheKing = 97;
 
 int16_t& PendingFlag(GameState& state, int index) {
     return state.Encounters[state.CurrentBlock].Pending[index];
@@ -65,16 +65,6 @@ bool HandleSetBattle(Game& game, int index) {
         default:
             return false;
     }
-}
-
-void FightTheGuards(Game& game, int index, int16_t message_result) {
-    GameState& state = game.state;
-    if (message_result != kGuardsAtTheTreasury && message_result != kGuardsOfTheKing) return;
-    state.EncounterGroups = {};
-    state.EncounterGroups[0] = {monster::TownGuard,
-                                static_cast<int16_t>(message_result == kGuardsAtTheTreasury ? 30 : 25)};
-    FightBattle(game);
-    if (!BattleEndedBadly(state)) PendingFlag(state, index) = False;
 }
 
 }  // namespace duskmoor

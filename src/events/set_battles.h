@@ -12,9 +12,6 @@ struct GameState;
 // Carries out the battle kinds (1, 7, 8, 12, 13) of the pending encounter
 // already filled for entry `index` of the current block; false for any other kind.
 bool HandleSetBattle(Game& game, int index);
-// The king's guards, when the party picks a fight in the town (building
-// results 96 and 97): 30 or 25 Town Guards.
-void FightTheGuards(Game& game, int index, int16_t message_result);
 // The party was beaten or ran away.
 bool BattleEndedBadly(const GameState& state);
 

@@ -195,17 +195,26 @@ std::optional<int32_t> ShopPrice(int kind, int index) {
     return std::nullopt;
 }
 
-bool CanCarry(Game& game, int code, int slot) {
-    const PLAYER& character = game.state.Party[slot];
+CarryCheck CheckCarry(const GameState& state, int code, int slot) {
+    const PLAYER& character = state.Party[slot];
     constexpr int kPackRoom = 24;
-    const std::string name = Cp1252ToUtf8(character.Name);
-    if (character.PackCount >= kPackRoom) {
-        ShowDialog(game, "No room in " + name + "'s pack.");
-        return false;
-    }
-    if (static_cast<int>(character.Load) + ItemWeight(code) > character.MaxLoad) {
-        ShowDialog(game, name + " is overloaded.");
-        return false;
+    if (character.PackCount >= kPackRoom) return CarryCheck::PackFull;
+    if (static_cast<int>(character.Load) + ItemWeight(code) > character.MaxLoad)
+        return CarryCheck::Overloaded;
+    return CarryCheck::Fits;
+}
+
+bool CanCarry(Game& game, int code, int slot) {
+    const std::string name = Cp1252ToUtf8(game.state.Party[slot].Name);
+    switch (CheckCarry(game.state, code, slot)) {
+        case CarryCheck::PackFull:
+            ShowDialog(game, "No room in " + name + "'s pack.");
+            return false;
+        case CarryCheck::Overloaded:
+            ShowDialog(game, name + " is overloaded.");
+            return false;
+        case CarryCheck::Fits:
+            break;
     }
     return true;
 }

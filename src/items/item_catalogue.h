@@ -69,9 +69,11 @@ int16_t ShopItem(int kind, int index);
 // `ItemValue`.
 std::optional<int32_t> ShopPrice(int kind, int index);
 
-// Whether the character in `slot` can take one more `code`: refuses a full pack
-// (24 items, although `Pack` has 25 entries) and a load beyond `MaxLoad`, and
-// tells the player why through the message dialog.
+// Whether the character in `slot` can take one more `code`: a pack holds 24
+// items (although `Pack` has 25 entries), and the load may not pass `MaxLoad`.
+enum class CarryCheck { Fits, PackFull, Overloaded };
+CarryCheck CheckCarry(const GameState& state, int code, int slot);
+// The same, telling the player why not through the message dialog.
 bool CanCarry(Game& game, int code, int slot);
 
 }  // namespace duskmoor

@@ -133,8 +133,8 @@ void LoadCharacterAtStart(Game& game) {
     LoadCharacterInto(game, "You have already filled the party.");
 }
 
-void SaveCharacter(Game& game, int slot) {
-    SaveCharacterRecord(game, game.state.Party[slot]);
+SaveOutcome SaveCharacter(Game& game, int slot) {
+    return SaveCharacterRecord(game, game.state.Party[slot]);
 }
 
 SaveOutcome SaveCharacterWithDialog(Game& game, const PLAYER& character) {
@@ -149,9 +149,10 @@ SaveOutcome SaveCharacterWithDialog(Game& game, const PLAYER& character) {
     return SaveOutcome::Saved;
 }
 
-void SaveCharacterRecord(Game& game, const PLAYER& character) {
-    if (SaveCharacterWithDialog(game, character) == SaveOutcome::Failed)
-        game.host.MessageBox(kErrorSavingCharacter);
+SaveOutcome SaveCharacterRecord(Game& game, const PLAYER& character) {
+    const SaveOutcome outcome = SaveCharacterWithDialog(game, character);
+    if (outcome == SaveOutcome::Failed) game.host.MessageBox(kErrorSavingCharacter);
+    return outcome;
 }
 
 void SaveGame(Game& game) {

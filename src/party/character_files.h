@@ -39,12 +39,12 @@ bool WriteSavedGameFile(const std::string& path, const SavedGame& saved, std::st
 void LoadCharacter(Game& game);
 // From the start-of-game prompt: the same without the town check.
 void LoadCharacterAtStart(Game& game);
-// Writes the character in `slot` to a file the player names.
-void SaveCharacter(Game& game, int slot);
-// Writes a character to a file the player names, reporting a failed write.
-void SaveCharacterRecord(Game& game, const PLAYER& character);
-
 enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// Writes the character in `slot` to a file the player names, reporting a failed write.
+SaveOutcome SaveCharacter(Game& game, int slot);
+// Writes a character to a file the player names, reporting a failed write.
+SaveOutcome SaveCharacterRecord(Game& game, const PLAYER& character);
 // Asks for a file name, writes the character and says so; a failed write is
 // left to the caller to report, since the generator and the menu say it differently.
 SaveOutcome SaveCharacterWithDialog(Game& game, const PLAYER& character);

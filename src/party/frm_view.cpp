@@ -1,6 +1,7 @@
 #include "party/frm_view.h"
 
 #include "core/codepage.h"
+#include "items/frm_backpack.h"
 #include "items/item_catalogue.h"
 #include "party/frm_attributes.h"
 #include "party/party.h"
@@ -90,10 +91,16 @@ void frmView::ShowPlayer() {
     show("lblShowRace", RaceName(state, slot));
 }
 
+// The pack of the character on the sheet; what changed there (equipment,
+// armour class, hit points from a potion) shows on the sheet at once.
 void frmView::Items() {
-    // The pack opens here once the backpack screen exists: it remembers the
-    // character, shows its pack (BackpackMode 5) and the sheet is filled again
-    // afterwards, so that what changed in the pack shows at once.
+    GameState& state = game_.state;
+    const int16_t shown = state.SelectedPlayer;
+    state.BackpackMode = 5;
+    frmBackPack pack(game_);
+    host().RunModal(pack);
+    state.SelectedPlayer = shown;
+    ShowPlayer();
 }
 
 void frmView::Stats() {

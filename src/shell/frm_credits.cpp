@@ -11,10 +11,10 @@ constexpr const char* kCredits =
     "The Duskmoor\n"
     "\n"
     "A fantasy role-playing game\n"
-    "written by the open-source Duskmoor developers.\n"
+    "written by the Duskmoor developers.\n"
     "\n"
-    "Questions, bug reports and new maps are welcome\n"
-    "at the project's home: duskmoor.example\n"
+    "Free and open-source software:\n"
+    "share it, change it, and make new maps for it.\n"
     "\n"
     "Version 1.1";
 }  // namespace

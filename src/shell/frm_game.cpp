@@ -45,7 +45,8 @@ void RemoveCharacter(Game& game) {
 }
 }  // namespace
 
-frmGame::frmGame(Game& game) : Screen(game.host, "frmGame", 460, 320), game_(game) {
+frmGame::frmGame(Game& game, GameMenuReason reason)
+    : Screen(game.host, "frmGame", 460, 320), game_(game), reason_(reason) {
     title = "The Duskmoor";
     AddHeading(*this, "lblTitle", "The Duskmoor", 14);
     auto button = [this](const char* name, const char* picture, int column, int row) -> Control& {
@@ -55,7 +56,7 @@ frmGame::frmGame(Game& game) : Screen(game.host, "frmGame", 460, 320), game_(gam
     button("imgLoadGame", "LoadGameBmp", kLeftColumn, 1).on_click = [this] {
         if (LoadGame(game_)) Close();
     };
-    button("imgSaveGame", "SaveBmp", kLeftColumn, 2).on_click = [this] { SaveGame(game_); };
+    button("imgSaveGame", "SaveBmp", kLeftColumn, 2).on_click = [this] { SaveTheGame(); };
     button("imgSound", "SoundOnBmp", kLeftColumn, 3).on_click = [this] { ToggleSound(); };
     button("imgCredits", "CreditsBmp", kLeftColumn, 4).on_click = [this] {
         frmCredits credits(game_.host);
@@ -93,7 +94,21 @@ void frmGame::ShowSoundPicture() {
     (*this)["imgSound"].picture = IsSet(game_.state.SoundOn) ? "SoundOnBmp" : "SoundOffBmp";
 }
 
+// After the party's death the state is that of no game at all: a file of it
+// would load the survivors of nothing at the town's corner.
+void frmGame::SaveTheGame() {
+    if (reason_ == GameMenuReason::PartyFallen) {
+        ShowDialog(game_, "There is no game to save.");
+        return;
+    }
+    SaveGame(game_);
+}
+
 void frmGame::BackToGame() {
+    if (reason_ == GameMenuReason::PartyFallen) {
+        ShowDialog(game_, "Your party has fallen. Start a new game or load a saved game.");
+        return;
+    }
     if (game_.state.NumPlayers < 1) {
         ShowDialog(game_, "You must have at least one character in your party to continue.");
         return;

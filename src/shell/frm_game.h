@@ -7,9 +7,13 @@ namespace duskmoor {
 
 struct Game;
 
+// Why the menu is open: the player asked for it, or the whole party has
+// fallen and only a new or a loaded game leads back to the main screen.
+enum class GameMenuReason { Asked, PartyFallen };
+
 class frmGame : public Screen {
   public:
-    explicit frmGame(Game& game);
+    explicit frmGame(Game& game, GameMenuReason reason = GameMenuReason::Asked);
     void Load() override;
     void CloseRequested() override { BackToGame(); }
 
@@ -17,9 +21,11 @@ class frmGame : public Screen {
     void NewGame();
     void ToggleSound();
     void ShowSoundPicture();
+    void SaveTheGame();
     void BackToGame();
 
     Game& game_;
+    GameMenuReason reason_;
 };
 
 }  // namespace duskmoor

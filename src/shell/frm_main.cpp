@@ -2,6 +2,7 @@
 
 #include "core/rounding.h"
 #include "events/set_encounters.h"
+#include "items/frm_backpack.h"
 #include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
@@ -53,7 +54,7 @@ void frmMain::BuildControls() {
     command("imgMagic", kCommandLeft, 60);
     command("imgLog", kCommandRight, 60);
     command("imgQuests", kCommandLeft, 110);
-    command("imgOverhead", kCommandRight, 110);
+    command("imgOverhead", kCommandRight, 110).on_click = [this] { TradeClicked(); };
     command("imgView", kCommandLeft, 160).on_click = [this] { ViewClicked(); };
     command("imgSearch", kCommandRight, 160);
 
@@ -219,11 +220,25 @@ void frmMain::CampClicked() {
     RefreshPartyPanel();
 }
 
+// The party's equipment, with trading between its members.
+void frmMain::TradeClicked() {
+    if (!CommandAllowed()) return;
+    GameState& state = game_.state;
+    state.BackpackMode = 8;
+    state.SelectedPlayer = 0;
+    state.BrowseParty = True;
+    frmBackPack pack(game_);
+    host().RunModal(pack);
+    state.BrowseParty = False;
+    RefreshPartyPanel();
+}
+
 void frmMain::OptionsClicked() {
     if ((*this)["tmrTitleScreen"].timer_enabled || ChoosingCharacter()) return;
-    frmGame menu(game_);
+    frmGame menu(game_, party_fallen_ ? GameMenuReason::PartyFallen : GameMenuReason::Asked);
     host().RunModal(menu);
     GameState& state = game_.state;
+    if (IsSet(state.LoadPending) || IsSet(state.NewGamePending)) party_fallen_ = false;
     if (IsSet(state.LoadPending)) KickStart(game_);
     if (IsSet(state.NewGamePending)) {
         state.NewGamePending = False;
@@ -270,6 +285,7 @@ void frmMain::EndGameByDeath() {
     // The read-outs go back to where a fresh main screen has them.
     RefreshCoords();
     ClearView();
+    party_fallen_ = true;
     OptionsClicked();
 }
 

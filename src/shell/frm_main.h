@@ -42,6 +42,7 @@ class frmMain : public Screen, public MainView {
     bool CommandAllowed() const;
     void CampClicked();
     void OptionsClicked();
+    void TradeClicked();
     void ViewClicked();
     void PlayerClicked(int index);
 
@@ -49,6 +50,8 @@ class frmMain : public Screen, public MainView {
     int view_font_size_ = 18;
     Color view_fore_ = colors::White;
     FirstPersonView first_person_view_;
+    // The party has fallen and no new or loaded game has replaced it yet.
+    bool party_fallen_ = false;
 };
 
 }  // namespace duskmoor

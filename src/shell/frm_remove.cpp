@@ -52,8 +52,13 @@ void frmRemove::RemoveSelected() {
     const int slot = (*this)["cmbCharacters"].selected;
     if (slot < 0 || slot >= state.NumPlayers) return;
     const std::string name = Cp1252ToUtf8(state.Party[slot].Name);
-    // The player may keep the character on disk; cancelling the save still removes it.
-    SaveCharacter(game_, slot);
+    // The player may keep the character on disk; cancelling the save still
+    // removes it, but a save that fails keeps the character in the party, or
+    // it would exist nowhere.
+    if (SaveCharacter(game_, slot) == SaveOutcome::Failed) {
+        ShowDialog(game_, name + " has not been removed from the party.");
+        return;
+    }
     ShowDialog(game_, name + " has been removed from the party.");
     RemoveFromParty(state, slot);
     FillList();

@@ -55,7 +55,7 @@ void StartNewGame(Game& game) {
     ClearMap(state);
     LoadStartingMap(game);
     if (game.view) game.view->RedrawView();
-    ShowKingSpeech(game);
+    KingSpeech(game);
 }
 
 void KickStart(Game& game) {

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
+
+#include "core/safe_file.h"
 
 namespace duskmoor {
 
@@ -12,6 +13,8 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr int64_t kLargestSide = 16384;
+// Far beyond any picture of the game; a larger file is not read.
+constexpr size_t kLargestFile = 256u << 20;
 constexpr uint32_t kUncompressed = 0;
 constexpr uint32_t kBitFields = 3;
 constexpr int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
@@ -171,11 +174,9 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
 
 bool LoadBmpFile(const std::string& path, Bitmap& out) {
     out = Bitmap{};
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                     std::istreambuf_iterator<char>());
-    if (file.bad()) return false;
+    std::vector<uint8_t> bytes;
+    std::string ignored;
+    if (!ReadWholeFile(path, kLargestFile, bytes, ignored)) return false;
     return DecodeBmp(bytes.data(), bytes.size(), out);
 }
 

@@ -15,7 +15,7 @@ enum class ControlKind {
     Label,        // lbl: text, may be clickable
     ImageButton,  // img: a picture resource with a pressed look
     Button,       // cmd: a push button with a caption
-    TextBox,      // txt: one line of editable text
+    TextBox,      // txt: editable text, one line or (multi_line) a page
     List,         // cmb: a drop-down list of entries
     Line,         // lin: a line from (x, y) to (x + width, y + height)
     Picture,      // pic: a drawing area with its own canvas
@@ -52,6 +52,11 @@ struct Control {
     // Text boxes: the most characters that may be typed (0: no limit).
     int max_length = 0;
     bool password_chars = false;
+    // A multi-line text box wraps its text, takes Enter as a line break, moves
+    // its caret with the arrow keys and scrolls; a one-line box types at its end.
+    bool multi_line = false;
+    int caret = -1;       // byte offset of the caret in `caption`; -1 at the end
+    int first_line = 0;   // the first shown line of a multi-line box
 
     // Pictures draw into their own canvas, sized to the control.
     Canvas canvas;

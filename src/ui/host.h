@@ -27,9 +27,8 @@ class Host {
     virtual void RunModal(Screen& screen) = 0;
     // One pass of pending window events.
     virtual void DoEvents() = 0;
-    // Lets the player act until `condition` holds; false when the waiting
-    // screen closed first.
-    virtual bool WaitUntil(const std::function<bool()>& condition) { return condition(); }
+    // Lets the player act until `condition` holds. False when the screen that waits closed first.
+    virtual bool WaitUntil(const std::function<bool()>& condition) = 0;
     // Milliseconds since the host started (virtual in the script host).
     virtual long long NowMs() = 0;
     // Ends the program at once: unwinds every open screen.
@@ -49,8 +48,8 @@ class Host {
     virtual void MessageBox(const std::string& text) = 0;
     // The common file dialog: a full path, or an empty text when cancelled.
     virtual std::string FileDialog(const FileDialogRequest& request) = 0;
-    // Sends one page of text to the printer.
-    virtual void PrintPage(const std::string& text) = 0;
+    // Sends one page of text to the printer; false when it could not be printed.
+    virtual bool PrintPage(const std::string& text) = 0;
 };
 
 }  // namespace duskmoor

@@ -14,6 +14,7 @@ class Host;
 // Key codes as the game's rules name them.
 namespace keys {
 constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Control = 17, Escape = 27, Space = 32;
+constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
 constexpr int F11 = 122;
 // Added to a key code while Ctrl is held (Ctrl+Q is 'Q' | CtrlModifier).

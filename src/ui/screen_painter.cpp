@@ -4,6 +4,7 @@
 
 #include "ui/control_input.h"
 #include "ui/resources.h"
+#include "ui/text_editing.h"
 #include "ui/window_layout.h"
 
 namespace duskmoor {
@@ -169,7 +170,43 @@ Color FieldTextColor(const Control& control) {
     return control.fore == kFieldFace ? kOutline : control.fore;
 }
 
+// A page of text: its wrapped lines from the first one scrolled to, the caret
+// where the typing goes, and a scroll bar when the page is longer than the box.
+void PaintMultiLineTextBox(const Control& control, const Screen& screen, Canvas& canvas, int x, int y) {
+    PaintField(control, canvas, x, y);
+    const std::vector<TextSpan> lines = LayOutTextBox(control);
+    const int count = static_cast<int>(lines.size());
+    const int visible = VisibleLines(control);
+    const int first = std::clamp(control.first_line, 0, std::max(0, count - visible));
+    const int line_height = TextLineHeight(control.font_size, control.bold);
+    const int text_x = x + kTextBoxPadding;
+    const std::string_view text = control.caption;
+    const Color color = FieldTextColor(control);
+    for (int row = 0; row < visible && first + row < count; ++row) {
+        const TextSpan& line = lines[first + row];
+        canvas.DrawText(text_x, y + kTextBoxPadding + row * line_height,
+                        std::string(text.substr(line.begin, line.end - line.begin)), control.font_size, color,
+                        control.bold);
+    }
+    const int caret_line = CaretLine(lines, CaretOffset(control));
+    if (screen.focus == &control && control.enabled && caret_line >= first && caret_line < first + visible) {
+        const TextSpan& line = lines[caret_line];
+        const size_t caret = std::max(CaretOffset(control), line.begin);
+        const int caret_x =
+            text_x + MeasureText(text.substr(line.begin, caret - line.begin), control.font_size, control.bold);
+        const int caret_y = y + kTextBoxPadding + (caret_line - first) * line_height;
+        canvas.Line(caret_x, caret_y, caret_x, caret_y + line_height - 1, 1, color);
+    }
+    if (count <= visible) return;
+    const int track_x = x + control.width - 8, track_y = y + 3, track_height = control.height - 6;
+    FillBox(canvas, track_x, track_y, 5, track_height, kFieldLight);
+    const int thumb_height = std::max(8, track_height * visible / count);
+    const int thumb_y = track_y + (track_height - thumb_height) * first / std::max(1, count - visible);
+    FillBox(canvas, track_x, thumb_y, 5, thumb_height, kFieldShadow);
+}
+
 void PaintTextBox(const Control& control, const Screen& screen, Canvas& canvas, int x, int y) {
+    if (control.multi_line) return PaintMultiLineTextBox(control, screen, canvas, x, y);
     PaintField(control, canvas, x, y);
     std::string text =
         control.password_chars ? std::string(CharacterCount(control.caption), '*') : control.caption;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -10,6 +11,8 @@
 #include "core/random.h"
 #include "ui/bitmap.h"
 #include "ui/screen.h"
+#include "ui/text_editing.h"
+#include "ui/wave_file.h"
 
 namespace duskmoor {
 namespace {
@@ -37,6 +40,9 @@ std::string Trim(const std::string& text) {
     size_t last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
+
+// The virtual clock stops short of where adding a timer's interval could overflow.
+constexpr long long kClockLimitMs = 1LL << 53;
 
 bool ParseInteger(const std::string& text, long long& value) {
     if (text.empty()) return false;
@@ -71,7 +77,23 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool Contains(const std::vector<Screen*>& screens, const Screen* screen) {
+    return std::find(screens.begin(), screens.end(), screen) != screens.end();
+}
+
 }  // namespace
+
+std::vector<std::string> Words(const std::string& text) {
+    constexpr const char* kSpaces = " \t\r";
+    std::vector<std::string> words;
+    size_t start = text.find_first_not_of(kSpaces);
+    while (start != std::string::npos) {
+        size_t end = text.find_first_of(kSpaces, start);
+        words.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        start = end == std::string::npos ? end : text.find_first_not_of(kSpaces, end);
+    }
+    return words;
+}
 
 std::string TakeWord(std::string& rest) {
     rest = Trim(rest);
@@ -133,9 +155,8 @@ int ScriptKeyCode(const std::string& name) {
 }
 
 long long WaveDurationMs(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return -1;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    if (!ReadWaveFile(path, bytes)) return -1;
     if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
         std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE")
         return -1;
@@ -210,10 +231,26 @@ void ScriptHost::RunModal(Screen& screen) {
     screen.Load();
     std::string open_line = screen.TranscriptOpenLine();
     if (!open_line.empty()) Emit(open_line);
-    while (!screen.closing()) RunNextAction();
+    const auto closed = [&screen] { return screen.closing(); };
+    while (!screen.closing()) Step(closed);
     std::string close_line = screen.TranscriptCloseLine();
     if (!close_line.empty()) Emit(close_line);
     screen.Unload();
+}
+
+// The script's actions go to the waiting screen (the top one), and a `wait`
+// under way stops the moment the condition holds, so the rule goes on at
+// that time on the virtual clock; the rest of the wait follows.
+bool ScriptHost::WaitUntil(const std::function<bool()>& condition) {
+    if (screens_.empty()) return condition();
+    Screen* waiting = screens_.back();
+    const auto closed = [this, waiting] { return !Contains(screens_, waiting) || waiting->closing(); };
+    const auto done = [&] { return condition() || closed(); };
+    while (!condition()) {
+        if (closed()) return false;
+        Step(done);
+    }
+    return true;
 }
 
 void ScriptHost::Quit() {
@@ -243,11 +280,15 @@ std::string ScriptHost::FileDialog(const FileDialogRequest& /*request*/) {
     return answer;
 }
 
-void ScriptHost::PrintPage(const std::string& text) {
+bool ScriptHost::PrintPage(const std::string& text) {
     Emit("print " + EscapeLineBreaks(text));
+    return true;
 }
 
 bool ScriptHost::ReadAction(Action& action) {
+    // Whoever drives the runner through a pipe reads each answer before it
+    // writes the next action.
+    transcript_.flush();
     std::string line;
     while (std::getline(script_, line)) {
         ++line_number_;
@@ -260,10 +301,16 @@ bool ScriptHost::ReadAction(Action& action) {
     return false;
 }
 
-void ScriptHost::RunNextAction() {
-    Action action;
-    if (!ReadAction(action)) throw ScriptEnd{};
-    Perform(action);
+// Carries the script one step further: the next action, and the `wait` it
+// may start, up to its end or until `stop` holds. A wait that `stop` cut short
+// goes on first at the next step.
+void ScriptHost::Step(const std::function<bool()>& stop) {
+    if (wait_end_ms_ < 0) {
+        Action action;
+        if (!ReadAction(action)) throw ScriptEnd{};
+        Perform(action);
+    }
+    ContinueWait(stop);
 }
 
 void ScriptHost::Perform(const Action& action) {
@@ -284,6 +331,8 @@ void ScriptHost::Perform(const Action& action) {
         if (box->max_length > 0 && static_cast<int>(text.size()) > box->max_length)
             text.resize(box->max_length);
         box->caption = text;
+        box->caret = -1;
+        if (box->multi_line) KeepCaretVisible(*box);
         if (box->on_change) box->on_change();
     } else if (verb == "choose") {
         std::string name = TakeWord(rest);
@@ -298,21 +347,14 @@ void ScriptHost::Perform(const Action& action) {
         list->selected = static_cast<int>(index);
         if (list->on_change) list->on_change();
     } else if (verb == "wait") {
-        long long milliseconds = 0;
-        if (!ParseInteger(TakeWord(rest), milliseconds) || milliseconds < 0) Fail("wait needs milliseconds");
-        Wait(milliseconds);
+        StartWait(rest);
     } else if (verb == "file") {
         std::string path = TextArgument(rest, ok);
         if (!ok) Fail("malformed path");
         if (!path.empty() && path.front() != '/') path = data_folder_ + path;
         file_answers_.push_back(path);
     } else if (verb == "rnd") {
-        if (rest.empty()) Fail("rnd needs at least one value");
-        while (!rest.empty()) {
-            double value = 0;
-            if (!ParseUnitDraw(TakeWord(rest), value)) Fail("rnd values must lie in [0, 1)");
-            Random().Force(value);
-        }
+        QueueDraws(rest);
     } else if (verb == "set" || verb == "get") {
         if (!access_) Fail("no game to " + verb);
         std::string name = TakeWord(rest);
@@ -342,14 +384,7 @@ void ScriptHost::Perform(const Action& action) {
                         : std::string();
         Emit("show " + name + "=" + EscapeLineBreaks(shown));
     } else if (verb == "goto") {
-        long long numbers[4] = {};
-        for (long long& number : numbers) {
-            if (!ParseInteger(TakeWord(rest), number)) Fail("goto needs BLOCK X Y FACING");
-        }
-        if (!access_) Fail("no game to move");
-        std::string error = access_->Goto(static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
-                                          static_cast<int>(numbers[2]), static_cast<int>(numbers[3]));
-        if (!error.empty()) Fail(error);
+        Goto(rest);
     } else if (verb == "snapshot") {
         Snapshot(rest);
     } else if (verb == "echo") {
@@ -396,6 +431,14 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     int code = ScriptKeyCode(key_text);
     if (code < 0) Fail("unknown key '" + key_text + "'");
     Screen* screen = &Top();
+    // A page of text with the focus takes its editing keys, as in the window.
+    Control* focus = screen->focus;
+    bool changed = false;
+    if (down && focus && focus->kind == ControlKind::TextBox && focus->Clickable() &&
+        TextBoxKey(*focus, code, changed)) {
+        if (changed && focus->on_change) focus->on_change();
+        return;
+    }
     if (down) {
         screen->KeyDown(code);
         // Escape is the way out of a modal screen that has no use of its own for
@@ -408,11 +451,24 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     if (up && !screens_.empty() && &Top() == screen && !screen->closing()) screen->KeyUp(code);
 }
 
-void ScriptHost::Wait(long long milliseconds) {
-    long long until = now_ms_ + milliseconds;
-    while (FireNextDue(until)) {
+void ScriptHost::StartWait(const std::string& argument) {
+    const std::vector<std::string> words = Words(argument);
+    long long milliseconds = 0;
+    if (words.size() != 1 || !ParseInteger(words[0], milliseconds) || milliseconds < 0)
+        Fail("wait needs milliseconds");
+    if (milliseconds > kClockLimitMs - now_ms_)
+        Fail("wait: the clock cannot pass " + std::to_string(kClockLimitMs) + " ms");
+    wait_end_ms_ = now_ms_ + milliseconds;
+}
+
+// Moves the clock from one due timer or sound end to the next, so a long wait
+// costs what happens in it, not its length.
+void ScriptHost::ContinueWait(const std::function<bool()>& stop) {
+    while (wait_end_ms_ >= 0 && !stop()) {
+        if (FireNextDue(wait_end_ms_)) continue;
+        now_ms_ = std::max(now_ms_, wait_end_ms_);
+        wait_end_ms_ = -1;
     }
-    now_ms_ = std::max(now_ms_, until);
 }
 
 // Fires the earliest timer or sound end due by `until`; false when none is.
@@ -442,6 +498,31 @@ bool ScriptHost::FireNextDue(long long until) {
     auto tick = next_timer->on_tick;
     if (tick) tick();
     return true;
+}
+
+void ScriptHost::QueueDraws(const std::string& values) {
+    const std::vector<std::string> words = Words(values);
+    if (words.empty()) Fail("rnd needs at least one value");
+    for (const std::string& word : words) {
+        double value = 0;
+        if (!ParseUnitDraw(word, value)) Fail("rnd values must lie in [0, 1)");
+        Random().Force(value);
+    }
+}
+
+void ScriptHost::Goto(const std::string& arguments) {
+    const std::vector<std::string> words = Words(arguments);
+    if (words.size() != 4) Fail("goto needs BLOCK X Y FACING");
+    int numbers[4] = {};
+    for (size_t i = 0; i < words.size(); ++i) {
+        long long number = 0;
+        if (!ParseInteger(words[i], number)) Fail("goto needs BLOCK X Y FACING");
+        if (number < INT16_MIN || number > INT16_MAX) Fail("goto: " + words[i] + " is out of range");
+        numbers[i] = static_cast<int>(number);
+    }
+    if (!access_) Fail("no game to move");
+    std::string error = access_->Goto(numbers[0], numbers[1], numbers[2], numbers[3]);
+    if (!error.empty()) Fail(error);
 }
 
 void ScriptHost::Snapshot(const std::string& rest) {

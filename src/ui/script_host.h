@@ -39,6 +39,7 @@ class ScriptHost : public Host {
 
     void RunModal(Screen& screen) override;
     void DoEvents() override {}
+    bool WaitUntil(const std::function<bool()>& condition) override;
     long long NowMs() override { return now_ms_; }
     [[noreturn]] void Quit() override;
     const std::vector<Screen*>& OpenScreens() const override { return screens_; }
@@ -46,7 +47,7 @@ class ScriptHost : public Host {
     void StopWave() override;
     void MessageBox(const std::string& text) override;
     std::string FileDialog(const FileDialogRequest& request) override;
-    void PrintPage(const std::string& text) override;
+    bool PrintPage(const std::string& text) override;
 
   private:
     struct Action {
@@ -54,11 +55,14 @@ class ScriptHost : public Host {
         std::string rest;  // everything after the verb, leading spaces removed
     };
 
-    void RunNextAction();
+    void Step(const std::function<bool()>& stop);
     bool ReadAction(Action& action);
     void Perform(const Action& action);
-    void Wait(long long milliseconds);
+    void StartWait(const std::string& argument);
+    void ContinueWait(const std::function<bool()>& stop);
     bool FireNextDue(long long until);
+    void QueueDraws(const std::string& values);
+    void Goto(const std::string& arguments);
     Control* ControlFor(const std::string& verb, const std::string& name);
     void Click(const std::string& verb, const std::string& name, bool twice);
     void PressKey(const std::string& key_text, bool down, bool up);
@@ -74,6 +78,8 @@ class ScriptHost : public Host {
     std::vector<Screen*> screens_;
     std::deque<std::string> file_answers_;
     long long now_ms_ = 0;
+    // Where the clock stops at the end of the `wait` under way, -1 when none is.
+    long long wait_end_ms_ = -1;
     long long sound_end_ms_ = -1;
     int line_number_ = 0;
 };
@@ -81,6 +87,8 @@ class ScriptHost : public Host {
 // Splits "NAME rest" into the first word and the rest; "quoted \"text\"" and
 // bare rest-of-line text arguments are both understood.
 std::string TakeWord(std::string& rest);
+// The words of a line, split at spaces and tabs.
+std::vector<std::string> Words(const std::string& text);
 std::string TextArgument(const std::string& rest, bool& ok);
 // Key names of scripts ("Up", "Enter", "A", "Ctrl+Q", "38") to key codes; -1 if unknown.
 int ScriptKeyCode(const std::string& name);

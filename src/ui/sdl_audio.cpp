@@ -4,6 +4,9 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <vector>
+
+#include "ui/wave_file.h"
 
 namespace duskmoor {
 
@@ -66,7 +69,10 @@ bool SdlAudio::EnsureOpen() {
 bool SdlAudio::Play(const std::string& path) {
     Stop();
     if (!EnsureOpen()) return false;
-    chunk_ = Mix_LoadWAV(path.c_str());
+    // Read here rather than by the mixer, which would wait on a FIFO.
+    std::vector<uint8_t> bytes;
+    if (!ReadWaveFile(path, bytes)) return false;
+    chunk_ = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (!chunk_) return false;
     if (Mix_PlayChannel(kChannel, chunk_, 0) < 0) {
         Mix_FreeChunk(chunk_);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "ui/control_input.h"
+#include "ui/text_editing.h"
 #include "ui/file_dialog_screen.h"
 #include "ui/message_box_screen.h"
 #include "ui/resources.h"
@@ -178,6 +179,24 @@ void SdlHost::RunModal(Screen& screen) {
     screen.Unload();
 }
 
+// The screen that waits stays drawn and its timers keep running; every event
+// goes where it would outside the wait, so the player acts as usual.
+bool SdlHost::WaitUntil(const std::function<bool()>& condition) {
+    Screen* waiting = TopScreen();
+    dirty_ = true;
+    while (!condition()) {
+        if (!waiting || !ContainsScreen(screens_, waiting) || waiting->closing()) return false;
+        PresentIfChanged();
+        // One event at a time: the rule goes on as soon as its condition holds,
+        // and the events after it find the screen as the rule leaves it.
+        SDL_Event event;
+        if (NextEvent(event)) HandleEvent(event);
+        if (!condition()) RunTimersAndSound();
+    }
+    PresentIfChanged();
+    return true;
+}
+
 void SdlHost::Forget(Screen& screen) {
     screens_.pop_back();
     CloseDropDown();
@@ -195,17 +214,16 @@ void SdlHost::DoEvents() {
     PresentIfChanged();
 }
 
-void SdlHost::WaitForEvents() {
+bool SdlHost::NextEvent(SDL_Event& event) {
     const long long due = NextTimerDue(screens_);
+    if (due < 0) return SDL_WaitEvent(&event) != 0;
+    const long long wait = std::clamp(due - NowMs(), 0LL, static_cast<long long>(INT_MAX));
+    return SDL_WaitEventTimeout(&event, static_cast<int>(wait)) != 0;
+}
+
+void SdlHost::WaitForEvents() {
     SDL_Event event;
-    int got = 0;
-    if (due < 0) {
-        got = SDL_WaitEvent(&event);
-    } else {
-        const long long wait = std::clamp(due - NowMs(), 0LL, static_cast<long long>(INT_MAX));
-        got = SDL_WaitEventTimeout(&event, static_cast<int>(wait));
-    }
-    if (got) HandleEvent(event);
+    if (NextEvent(event)) HandleEvent(event);
     HandlePendingEvents();
     RunTimersAndSound();
 }
@@ -309,6 +327,7 @@ void SdlHost::Present() {
     const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
     SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     SDL_RenderPresent(renderer_);
+    ++frames_presented_;
 }
 
 void SdlHost::UpdateCursor() {
@@ -378,8 +397,18 @@ void SdlHost::HandleKeyDown(const SDL_Event& event) {
         }
         return;
     }
-    if (focus && focus->kind == ControlKind::TextBox && focus->Clickable() && key == keys::Backspace) {
-        if (RemoveLastCharacter(focus->caption) && focus->on_change) focus->on_change();
+    if (focus && focus->kind == ControlKind::TextBox && focus->Clickable()) {
+        const bool ctrl = (event.key.keysym.mod & KMOD_CTRL) != 0;
+        if (ctrl && sym == SDLK_v) {
+            PasteInto(*focus);
+            return;
+        }
+        bool changed = false;
+        if (TextBoxKey(*focus, ctrl ? key | keys::CtrlModifier : key, changed)) {
+            if (changed && focus->on_change) focus->on_change();
+            return;
+        }
+        if (key == keys::Backspace && RemoveLastCharacter(focus->caption) && focus->on_change) focus->on_change();
     }
     if (!event.key.repeat) keys_down_on_[key] = screen;
     screen->KeyDown(key);
@@ -410,7 +439,15 @@ void SdlHost::HandleTextInput(const char* text) {
     Control* focus = screen->focus;
     if (!focus || focus->kind != ControlKind::TextBox || !focus->Clickable()) return;
     dirty_ = true;
-    if (AppendTyped(focus->caption, text, focus->max_length) && focus->on_change) focus->on_change();
+    if (InsertIntoTextBox(*focus, text) && focus->on_change) focus->on_change();
+}
+
+void SdlHost::PasteInto(Control& box) {
+    char* pasted = SDL_GetClipboardText();
+    if (!pasted) return;
+    dirty_ = true;
+    if (InsertIntoTextBox(box, pasted) && box.on_change) box.on_change();
+    SDL_free(pasted);
 }
 
 bool SdlHost::HandleDropDownKey(int key) {
@@ -535,7 +572,13 @@ void SdlHost::HandleMouseWheel(const SDL_Event& event) {
     if (drop_down_.list) {
         MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
     } else if (Screen* screen = TopScreen()) {
-        screen->MouseWheel(event.wheel.y);
+        // The wheel scrolls a page of text that has the focus; otherwise the screen's own use.
+        Control* focus = screen->focus;
+        if (focus && focus->kind == ControlKind::TextBox && focus->multi_line && focus->visible) {
+            ScrollTextBox(*focus, -3 * event.wheel.y);
+        } else {
+            screen->MouseWheel(event.wheel.y);
+        }
     }
     dirty_ = true;
 }
@@ -561,16 +604,18 @@ std::string SdlHost::FileDialog(const FileDialogRequest& request) {
     return dialog.Result();
 }
 
-void SdlHost::PrintPage(const std::string& text) {
-    // Without a print system the page is dropped quietly, as with no printer.
-    if (!CommandOnPath("lp")) return;
+bool SdlHost::PrintPage(const std::string& text) {
+    // Without a print system there is no printer to send the page to.
+    if (!CommandOnPath("lp")) return false;
     // A printer command that dies early must not take the game with it.
     void (*previous)(int) = std::signal(SIGPIPE, SIG_IGN);
+    bool printed = false;
     if (FILE* printer = popen("lp >/dev/null 2>&1", "w")) {
-        std::fwrite(text.data(), 1, text.size(), printer);
-        pclose(printer);
+        const bool written = std::fwrite(text.data(), 1, text.size(), printer) == text.size();
+        printed = pclose(printer) == 0 && written;
     }
     std::signal(SIGPIPE, previous);
+    return printed;
 }
 
 }  // namespace duskmoor

@@ -32,6 +32,7 @@ class SdlHost : public Host {
 
     void RunModal(Screen& screen) override;
     void DoEvents() override;
+    bool WaitUntil(const std::function<bool()>& condition) override;
     long long NowMs() override;
     [[noreturn]] void Quit() override;
     const std::vector<Screen*>& OpenScreens() const override { return screens_; }
@@ -42,16 +43,20 @@ class SdlHost : public Host {
 
     void MessageBox(const std::string& text) override;
     std::string FileDialog(const FileDialogRequest& request) override;
-    void PrintPage(const std::string& text) override;
+    bool PrintPage(const std::string& text) override;
 
     // Called once, right after the first frame is on the screen (start-up timing).
     std::function<void()> first_frame_shown;
+    // How many frames have been put on the screen so far.
+    long long frames_presented() const { return frames_presented_; }
 
   private:
     SdlHost(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture);
 
     // Event loop.
     void Forget(Screen& screen);  // takes the top screen off the stack
+    // Waits for the next event, or until the next timer is due (false then).
+    bool NextEvent(SDL_Event& event);
     void WaitForEvents();
     void HandlePendingEvents();
     void HandleEvent(const SDL_Event& event);
@@ -63,6 +68,7 @@ class SdlHost : public Host {
     void HandleKeyDown(const SDL_Event& event);
     void HandleKeyUp(const SDL_Event& event);
     void HandleTextInput(const char* text);
+    void PasteInto(Control& box);
     void HandleMouseDown(const SDL_Event& event);
     void HandleMouseUp(const SDL_Event& event);
     void HandleMouseWheel(const SDL_Event& event);
@@ -85,6 +91,7 @@ class SdlHost : public Host {
     std::vector<Screen*> screens_;
     bool dirty_ = true;
     bool first_frame_done_ = false;
+    long long frames_presented_ = 0;
     std::chrono::steady_clock::time_point start_;
 
     // The control the left button went down on, and the screen it belongs to.

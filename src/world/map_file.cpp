@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 
 #include "core/int16.h"
+#include "core/safe_file.h"
 
 namespace duskmoor {
 namespace {
@@ -99,15 +99,11 @@ bool DecodeMapFile(std::span<const uint8_t> bytes, MapData& map, std::string* pr
 }
 
 bool ReadMapFile(const std::string& path, MapData& map, std::string* problem) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        if (problem) *problem = "cannot open " + path;
-        return false;
-    }
-    std::vector<uint8_t> buffer(kMapFileBytes, 0);
-    file.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
-    if (file.bad()) {
-        if (problem) *problem = "cannot read " + path;
+    // A short file counts as zero-filled, and bytes past the map are ignored.
+    std::vector<uint8_t> buffer;
+    std::string error;
+    if (!ReadFileStart(path, kMapFileBytes, buffer, error)) {
+        if (problem) *problem = error;
         return false;
     }
     return DecodeMapFile(buffer, map, problem);

@@ -7,6 +7,7 @@
 #include "shell/new_game.h"
 #include "shell/sound.h"
 #include "world/block_change.h"
+#include "world/map_file.h"
 
 namespace duskmoor {
 namespace {
@@ -33,7 +34,9 @@ struct Side {
 };
 
 bool FacedSide(const GameState& state, Side& side) {
-    if (!CellInGrid(state.PosCell)) return false;
+    // With no map in memory (a block whose map could not be loaded) there is
+    // nowhere to step: the party stays where it arrived.
+    if (!MapSizeFits(state.MapWidth, state.MapHeight) || !CellInGrid(state.PosCell)) return false;
     const MapCell& cell = state.Map[state.PosCell];
     switch (state.Facing) {
         case 0:

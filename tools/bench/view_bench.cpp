@@ -5,14 +5,13 @@
 //
 //     view_bench [game folder]     (default: the folder of the program)
 #include <algorithm>
-
-#include "bench_timing.h"
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "shell/game.h"
 #include "ui/canvas.h"
 #include "ui/host.h"
@@ -24,6 +23,7 @@ class SilentHost : public duskmoor::Host {
   public:
     void RunModal(duskmoor::Screen&) override {}
     void DoEvents() override {}
+    bool WaitUntil(const std::function<bool()>& condition) override { return condition(); }
     long long NowMs() override { return 0; }
     [[noreturn]] void Quit() override { throw duskmoor::ProgramExit{}; }
     const std::vector<duskmoor::Screen*>& OpenScreens() const override { return screens_; }
@@ -34,7 +34,7 @@ class SilentHost : public duskmoor::Host {
         (void)text;
     }
     std::string FileDialog(const duskmoor::FileDialogRequest&) override { return ""; }
-    void PrintPage(const std::string&) override {}
+    bool PrintPage(const std::string&) override { return false; }
     int messages = 0;
 
   private:

@@ -1,17 +1,17 @@
-# Writes the C++ source that carries the game's pictures and fonts inside the
-# executable. Each file is pulled in by the assembler (.incbin), which is far
+# Writes the C++ source that carries the game's pictures, fonts and story texts
+# (notes and speeches) inside the executable. Each file is pulled in by the assembler (.incbin), which is far
 # quicker to build than a C++ array of a large font; the table beside it gives
 # every resource its name, address and size.
 #
 #   cmake -DOUTPUT=<file.cpp> -DPICTURE_LIST=<pictures.txt> -DPICTURE_DIR=<folder>
-#         -DFONTS=<name=path;...> -P embed_resources.cmake
+#         -DFONTS=<name=path;...> [-DTEXTS=<name=path;...>] -P embed_resources.cmake
 
 set(resources)
 file(STRINGS ${PICTURE_LIST} pictures)
 foreach(picture ${pictures})
   list(APPEND resources "${picture}=${PICTURE_DIR}/${picture}.bmp")
 endforeach()
-list(APPEND resources ${FONTS})
+list(APPEND resources ${FONTS} ${TEXTS})
 
 set(assembly "")
 set(declarations "")

@@ -1,5 +1,6 @@
 #include "sound_synthesis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -16,7 +17,15 @@ struct Partial {
     double frequency;
     double amplitude;
     double decay_seconds;
+    // A partial that blooms rises over about this long before it decays (0: at once).
+    double bloom_seconds = 0;
+    // The pitch starts this fraction above `frequency` and settles in about kGlideSeconds.
+    double glide = 0;
 };
+
+// A struck plate is briefly stiffer while it swings wide, so it sounds a
+// little sharp at the strike and sinks to its pitch.
+constexpr double kGlideSeconds = 0.35;
 
 // A small repeatable noise source: xorshift with a fixed seed per sound.
 class NoiseSource {
@@ -69,8 +78,11 @@ void AddPartials(std::vector<double>& signal, const std::vector<Partial>& partia
         const double phase = 0.7 * static_cast<double>(index);
         for (size_t i = start; i < signal.size(); ++i) {
             const double t = static_cast<double>(i - start) / kSampleRate;
-            signal[i] +=
-                p.amplitude * std::exp(-t / p.decay_seconds) * std::sin(kTwoPi * p.frequency * t + phase);
+            const double bloom = p.bloom_seconds > 0 ? 1 - std::exp(-t / p.bloom_seconds) : 1;
+            // The phase is the integral of the gliding frequency.
+            const double glide_time = p.glide * kGlideSeconds * (1 - std::exp(-t / kGlideSeconds));
+            signal[i] += p.amplitude * bloom * std::exp(-t / p.decay_seconds) *
+                         std::sin(kTwoPi * p.frequency * (t + glide_time) + phase);
         }
     }
 }
@@ -88,23 +100,52 @@ void Taper(std::vector<double>& signal, double attack_seconds, double release_se
 
 std::vector<double> SynthesiseGong() {
     std::vector<double> signal(SamplesFor(3.0));
-    // A gong's modes are far from harmonic; pairs a fraction apart beat slowly,
-    // which gives the shimmer of a large bronze plate.
-    constexpr double kBase = 98.0;
-    const double ratios[] = {1.0, 1.003, 1.52, 2.03, 2.04, 2.61, 3.17, 3.74, 4.41, 5.25, 6.12};
+    // The body: the low modes of a large bronze plate, far from harmonic. Each
+    // mode is a pair a fraction apart, and the pairs beat slowly: the shimmer.
+    // The low modes carry the strike's energy at once and ring longest.
+    constexpr double kBase = 131.0;
+    const double body_ratios[] = {1.0, 1.59, 2.14, 2.30, 2.65, 2.92, 3.16, 3.50};
     std::vector<Partial> partials;
-    for (size_t k = 0; k < std::size(ratios); ++k) {
-        partials.push_back({kBase * ratios[k], 1.0 / (1.0 + 0.45 * k), 1.25 / (1.0 + 0.22 * k)});
+    for (size_t k = 0; k < std::size(body_ratios); ++k) {
+        const double frequency = kBase * body_ratios[k];
+        const double amplitude = 0.9 / (1.0 + 0.35 * k);
+        const double decay = 1.7 / (1.0 + 0.12 * k);
+        const double beat = 0.0025 + 0.0007 * k;
+        partials.push_back({frequency, amplitude, decay, 0, 0.012});
+        partials.push_back({frequency * (1 + beat), 0.8 * amplitude, decay, 0, 0.012});
+    }
+    // The bloom: energy spreads from the struck modes into the higher ones, so
+    // the middle of the sound swells for half a second after the strike and
+    // the higher the mode, the later it comes.
+    const double bloom_ratios[] = {4.06, 4.60, 5.13, 5.40, 6.20, 7.07, 7.93, 8.61, 9.66, 10.9, 12.3, 13.7};
+    for (size_t k = 0; k < std::size(bloom_ratios); ++k) {
+        const double frequency = kBase * bloom_ratios[k];
+        const double amplitude = 0.75 / (1.0 + 0.18 * k);
+        partials.push_back({frequency, amplitude, 1.1 - 0.05 * k, 0.22 + 0.03 * k, 0.006});
+        partials.push_back({frequency * 1.0041, 0.6 * amplitude, 1.0 - 0.05 * k, 0.26 + 0.03 * k, 0.006});
+    }
+    // The strike: bright, closely packed high modes that flare and die within
+    // a few tenths of a second.
+    NoiseSource noise(0x60116u);
+    for (int k = 0; k < 32; ++k) {
+        const double frequency = 2000.0 + 5000.0 * (0.5 + 0.5 * noise.Next());
+        partials.push_back({frequency, 0.24, 0.04 + 0.12 * (0.5 + 0.5 * noise.Next())});
     }
     AddPartials(signal, partials, 0.0);
-    // The padded mallet: a dull thump of low noise in the first moments.
-    NoiseSource noise(0x60116u);
-    Resonator thump(140, 120);
-    for (size_t i = 0; i < SamplesFor(0.12); ++i) {
+    // The mallet's contact: a short click of bright noise.
+    double previous = 0;
+    for (size_t i = 0; i < SamplesFor(0.03); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        signal[i] += 6.0 * thump.Process(noise.Next()) * std::exp(-t / 0.03);
+        const double white = noise.Next();
+        signal[i] += 1.6 * (white - previous) * std::exp(-t / 0.006);
+        previous = white;
     }
-    Taper(signal, 0.004, 0.25);
+    // Bronze struck hard answers with less than its share: a soft limit keeps
+    // the strike's peak from dwarfing the ringing that follows.
+    double loudest = 0;
+    for (double sample : signal) loudest = std::max(loudest, std::abs(sample));
+    for (double& sample : signal) sample = std::tanh(1.4 * sample / loudest);
+    Taper(signal, 0.002, 0.4);
     return signal;
 }
 

@@ -7,7 +7,7 @@
 namespace duskmoor::content {
 
 // Signals at kSampleRate, not yet normalised.
-std::vector<double> SynthesiseGong();   // a struck gong ringing out, about 3 s
+std::vector<double> SynthesiseGong();   // a struck gong blooming and ringing out, about 3 s
 std::vector<double> SynthesiseDoor();   // a creaking door swinging shut with a thud, about 0.8 s
 std::vector<double> SynthesiseBell();   // a clear hand bell, about 1.5 s
 std::vector<double> SynthesiseSword();  // blades clashing, about 0.6 s

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "party/party.h"
@@ -189,6 +190,30 @@ TEST(RemoveScreen, RemovesTheChosenCharacterAndRebuildsTheList) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(RemoveScreen, AFailedSaveKeepsTheCharacter) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "duskmoor_remove_fail_test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    // A file in a folder that does not exist cannot be written.
+    ScriptedParty scripted(
+        "choose cmbCharacters 1\nfile NoSuchFolder/Kept\nclick cmdRemove\nclick cmdButton1\n"
+        "show cmbCharacters\nclick cmdDone\n",
+        3, folder.string() + "/");
+    const GameState before = scripted.game.state;
+    frmRemove screen(scripted.game);
+    scripted.host.RunModal(screen);
+    EXPECT_EQ(scripted.transcript.str(),
+              "open frmRemove\n"
+              "msgbox Error saving character to disk.\n"
+              "dialog 1 Evro has not been removed from the party.\n"
+              "show cmbCharacters=Evro\n"
+              "close frmRemove\n");
+    EXPECT_EQ(scripted.game.state.NumPlayers, 3);
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_TRUE(scripted.game.state.Party[slot] == before.Party[slot]) << "slot " << slot;
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CreditsScreen, TitleFirstAndVersionLast) {
     std::istringstream input("click cmdDone\n");
     std::ostringstream transcript;
@@ -197,6 +222,9 @@ TEST(CreditsScreen, TitleFirstAndVersionLast) {
     const std::string text = credits["lblCredits"].caption;
     EXPECT_EQ(text.substr(0, text.find('\n')), "The Duskmoor");
     EXPECT_EQ(text.substr(text.rfind('\n') + 1), "Version 1.1");
+    // The project has no public home yet: the credits name no address at all.
+    EXPECT_FALSE(std::regex_search(text, std::regex(R"(https?:|www\.|@|[A-Za-z0-9-]+\.[A-Za-z]{2,})")))
+        << text;
     host.RunModal(credits);
     EXPECT_EQ(transcript.str(), "open frmCredits\nclose frmCredits\n");
 }

@@ -126,6 +126,65 @@ TEST_F(SdlHostTest, QuitUnwindsEveryOpenScreen) {
     EXPECT_TRUE(host_->OpenScreens().empty());
 }
 
+// A rule started by a click waits for NEXT while a timer keeps changing the
+// picture; a later timer presses NEXT, or Escape closes the waiting screen.
+class WaitingRule : public Screen {
+  public:
+    explicit WaitingRule(SdlHost& host) : Screen(host, "frmBattle", 640, 480) {
+        Add(ControlKind::Button, "cmdFight", 100, 100, 80, 30).on_click = [this, &host] {
+            frames_at_start = host.frames_presented();
+            went_on = host.WaitUntil([this] { return next_pressed; }) ? 1 : 0;
+            ticks_seen = ticks;
+            frames_seen = host.frames_presented();
+            Close();
+        };
+        Add(ControlKind::Button, "cmdNext", 300, 100, 80, 30).on_click = [this] { next_pressed = true; };
+        Control& tick = Add(ControlKind::Timer, "tmrTick", 0, 0, 0, 0);
+        tick.on_tick = [this, &host] {
+            ++ticks;
+            (*this)["cmdNext"].caption = std::to_string(ticks);
+            host.Invalidate();
+            if (ticks == press_at) PushClick(310, 110);
+            if (ticks == escape_at) PushKeyPress(SDLK_ESCAPE);
+        };
+    }
+    void Load() override {
+        StartTimer((*this)["tmrTick"], 10);
+        PushClick(110, 110);
+    }
+    void CloseRequested() override { Close(); }
+
+    bool next_pressed = false;
+    int ticks = 0, press_at = -1, escape_at = -1, went_on = -1, ticks_seen = 0;
+    long long frames_at_start = 0, frames_seen = 0;
+};
+
+TEST_F(SdlHostTest, AWaitingRuleKeepsTheWindowDrawnAndTheTimersRunning) {
+    Screen main_screen(*host_, "frmMain", 640, 480);
+    WaitingRule pressed(*host_);
+    pressed.press_at = 5;
+    WaitingRule escaped(*host_);
+    escaped.escape_at = 3;
+    Control& open = main_screen.Add(ControlKind::Timer, "tmrOpen", 0, 0, 0, 0);
+    open.on_tick = [&] {
+        main_screen.StopTimer(open);
+        host_->RunModal(pressed);
+        host_->RunModal(escaped);
+        main_screen.Close();
+    };
+    main_screen.StartTimer(open, 1);
+    host_->RunModal(main_screen);
+
+    EXPECT_EQ(pressed.went_on, 1);
+    EXPECT_GE(pressed.ticks_seen, 5);
+    // Every tick changed the picture, and each change was drawn.
+    EXPECT_GE(pressed.frames_seen - pressed.frames_at_start, 5);
+    EXPECT_EQ(escaped.went_on, 0);
+    EXPECT_GE(escaped.ticks_seen, 3);
+    EXPECT_GE(escaped.frames_seen - escaped.frames_at_start, 3);
+    EXPECT_TRUE(host_->OpenScreens().empty());
+}
+
 // A short silent wave in 8-bit mono.
 void WriteWave(const std::string& path, int samples) {
     std::ofstream file(path, std::ios::binary);
