@@ -5,6 +5,7 @@
 #include "combat/battle_flow.h"
 #include "combat/battle_roster.h"
 #include "combat/monster_catalogue.h"
+#include "items/frm_backpack.h"
 #include "party/code_tables.h"
 #include "shell/game.h"
 #include "shell/screen_style.h"
@@ -234,7 +235,8 @@ void frmBattle2::PlayBattleCry() {
 }
 
 void frmBattle2::OpenBackpack() {
-    // The pack in battle mode arrives with the backpack screen.
+    frmBackPack pack(game_);
+    host().RunModal(pack);
 }
 
 bool frmBattle2::OpenMagicScreen() {

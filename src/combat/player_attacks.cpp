@@ -6,7 +6,7 @@
 #include "combat/battle_roster.h"
 #include "combat/monster_catalogue.h"
 #include "core/dice.h"
-#include "items/item_catalogue.h"
+#include "items/pack.h"
 #include "shell/game_state.h"
 
 namespace duskmoor {
@@ -38,20 +38,12 @@ bool HasSleeper(const GameState& state, int type) {
     return false;
 }
 
-void RemoveFirstPotion(PLAYER& player) {
+// The place of the first healing potion in the pack, or -1.
+int FirstPotion(const PLAYER& player) {
     const int count = std::clamp<int>(player.PackCount, 0, static_cast<int>(player.Pack.size()));
-    auto end = player.Pack.begin() + count;
-    auto potion = std::find(player.Pack.begin(), end, kHealingPotion);
-    std::move(potion + 1, end, potion);
-    player.Pack[count - 1] = 0;
-    player.PackCount = static_cast<int16_t>(count - 1);
-    player.Load = static_cast<int16_t>(player.Load - ItemWeight(kHealingPotion));
-}
-
-bool HoldsPotion(const PLAYER& player) {
-    const int count = std::clamp<int>(player.PackCount, 0, static_cast<int>(player.Pack.size()));
-    return std::find(player.Pack.begin(), player.Pack.begin() + count, kHealingPotion) !=
-           player.Pack.begin() + count;
+    for (int index = 0; index < count; ++index)
+        if (player.Pack[index] == kHealingPotion) return index;
+    return -1;
 }
 
 }  // namespace
@@ -193,8 +185,9 @@ void BattleHeal(GameState& state, BattleModel& model, int player) {
         drinker.HP = drinker.MaxHP;
         model.message = ShownName(drinker) + " is fully healed.";
     }
-    if (HoldsPotion(drinker))
-        RemoveFirstPotion(drinker);
+    const int potion = FirstPotion(drinker);
+    if (potion >= 0)
+        RemovePackEntry(drinker, potion);
     else
         model.message = "Error finding heal potion in backpack.";
 }

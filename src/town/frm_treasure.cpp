@@ -3,11 +3,13 @@
 #include <array>
 
 #include "core/codepage.h"
+#include "items/frm_backpack.h"
 #include "items/item_catalogue.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/screen_style.h"
 #include "town/treasure_rules.h"
+#include "ui/host.h"
 
 namespace duskmoor {
 namespace {
@@ -174,7 +176,8 @@ void frmTreasure::TakeMoney(int coin) {
 void frmTreasure::Equipment() {
     game_.state.LootMode = True;
     game_.state.Looter = static_cast<int16_t>(member_);
-    // The loot view of the backpack screen opens here once it exists.
+    frmBackPack loot(game_);
+    host().RunModal(loot);
     game_.state.LootMode = False;
 }
 
