@@ -1,13 +1,14 @@
 #include "events/council.h"
 
+#include "events/frm_quests.h"
 #include "shell/game.h"
 
 namespace duskmoor {
 
-// STAND-INS until the quests arrive: the council listens and has nothing to
-// say yet. The quest code replaces both bodies.
-void RedeemQuestObject(Game& /*game*/) {}
+// The council's "Redeem" is `RedeemQuestObject` of the quest objects.
 
-void OpenQuestsScreen(Game& /*game*/) {}
+void OpenQuestsScreen(Game& game) {
+    ShowQuestsScreen(game, game.state.QuestsMode);
+}
 
 }  // namespace duskmoor

@@ -4,6 +4,7 @@
 #include "events/encounter_kinds.h"
 #include "events/random_encounters.h"
 #include "events/set_battles.h"
+#include "events/set_events.h"
 #include "shell/game.h"
 #include "town/encounter_town.h"
 #include "world/block_change.h"
@@ -55,24 +56,24 @@ void HandleSetEncounter(Game& game, int entry) {
         StairsToLevel(game, kind);
         return;
     }
-    // Treasure, notes, traps, quest objects and the town are carried out by
-    // their own screens; here only the battles are fought.
-    HandleSetBattle(game, entry);
+    if (!HandleSetEvent(game, entry)) HandleSetBattle(game, entry);
 }
 
 }  // namespace
 
-// As in the full check, the first pending entry on the cell is the one met;
-// only when none is do wandering monsters get their chance.
+// The first pending entry on the cell is the one met; an entry that is done
+// does not hide a later one on the same cell. Only when none is met do
+// wandering monsters get their chance.
 void CheckEncounter(Game& game, int block) {
     if (block < 0 || block >= kEncounterBlocks) return;
     const BlockEncounters& encounters = game.state.Encounters[block];
     for (int entry = 0; entry < kScannedEntries; ++entry) {
         if (encounters.Cell[entry] != game.state.PosCell || !IsSet(encounters.Pending[entry])) continue;
-        if (block == kTownBlock)
+        if (block == kTownBlock) {
             HandleTownEncounter(game, entry);
-        else
+        } else {
             HandleSetEncounter(game, entry);
+        }
         return;
     }
     CheckRandomEncounter(game, block);

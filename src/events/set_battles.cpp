@@ -1,9 +1,9 @@
 #include "events/set_battles.h"
 
 #include "combat/fight_battle.h"
-#include "events/encounter_followups.h"
 #include "events/encounter_kinds.h"
 #include "events/notes.h"
+#include "events/quest_objects.h"
 #include "events/random_encounters.h"
 #include "events/speeches.h"
 #include "shell/frm_dialog.h"

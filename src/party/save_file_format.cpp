@@ -5,6 +5,7 @@
 
 #include "core/binary_io.h"
 #include "core/codepage.h"
+#include "core/field_list.h"
 #include "core/int16.h"
 #include "party/code_tables.h"
 #include "shell/game_state.h"
@@ -34,7 +35,7 @@ class FieldNames {
     void Nested(const char* name, size_t index, const Record& record) {
         const std::string outer = prefix_;
         prefix_ = outer + name + "[" + std::to_string(index) + "].";
-        record.Fields(*this);
+        VisitFields(*this, record);
         prefix_ = outer;
     }
 
@@ -210,7 +211,7 @@ void CheckCharacter(Checker& check, const PLAYER& character) {
 
 // The party's rule: slots 0 .. NumPlayers - 1 are in play, active, and each
 // holds the character at marching position slot + 1; the others are empty.
-void CheckParty(Checker& check, const SavedGame& saved) {
+void CheckParty(Checker& check, const GameState& saved) {
     check.InRange(saved.NumPlayers, 0, 4);
     for (int slot = 0; slot < 4 && check.ok(); ++slot) {
         const PLAYER& character = saved.Party[slot];
@@ -235,7 +236,7 @@ bool CellFitsSomeWidth(int x, int y, int cell) {
     return false;
 }
 
-void CheckPosition(Checker& check, const SavedGame& saved) {
+void CheckPosition(Checker& check, const GameState& saved) {
     const BlockInfo* block = FindBlock(saved.CurrentBlock);
     check.Require(saved.CurrentBlock, block != nullptr,
                   "no block has number " + std::to_string(saved.CurrentBlock));
@@ -260,9 +261,14 @@ void CheckPosition(Checker& check, const SavedGame& saved) {
     }
 }
 
-void CheckWorld(Checker& check, const SavedGame& saved) {
+void CheckWorld(Checker& check, const GameState& saved) {
     for (const BlockEncounters& block : saved.Encounters)
         for (const int16_t& cell : block.Cell) check.InRange(cell, -1, kMapCellsUsed - 1);
+    // The quest table holds flags; no object 0 exists to be redeemed.
+    for (const int16_t& done : saved.QuestsDone)
+        check.Require(
+            done, done == False || (done == True && &done != &saved.QuestsDone[0]),
+            "a quest is done (-1) or not (0), and there is no quest 0; not " + std::to_string(done));
     check.InRange(saved.GameHour, 0, 23);
     check.InRange(saved.GameMinute, 0, 59);
     // Two steps make a minute: the counter is 0 or 1 between steps.
@@ -270,15 +276,28 @@ void CheckWorld(Checker& check, const SavedGame& saved) {
                   "the step counter is 0 or 1, not " + FormatValue(saved.StepFraction));
 }
 
-template <typename Record>
-bool Encode(const Record& record, std::vector<uint8_t>& bytes) {
-    Record copy = record;
-    ByteWriter writer;
-    copy.Fields(writer);
+bool Encoded(const ByteWriter& writer, std::vector<uint8_t>& bytes) {
     if (!writer.ok()) return false;
     bytes = writer.bytes();
     return true;
 }
+
+// Walks two states' saved parts side by side.
+class SavedPartComparer {
+  public:
+    template <typename T>
+    void Field(const char* /*name*/, const T& one, const T& other) {
+        same_ = same_ && one == other;
+    }
+    template <typename Record>
+    void Nested(const char* /*name*/, size_t /*index*/, const Record& one, const Record& other) {
+        same_ = same_ && one == other;
+    }
+    bool same() const { return same_; }
+
+  private:
+    bool same_ = true;
+};
 
 bool Refuse(FileRefusal* out, const FileRefusal& why) {
     if (out) *out = why;
@@ -291,68 +310,30 @@ std::string FileRefusal::Describe() const {
     return "byte " + std::to_string(offset) + ", " + field + ": " + reason;
 }
 
-SavedGame SavedGameFromState(const GameState& state) {
-    SavedGame saved;
-    saved.NumPlayers = state.NumPlayers;
-    saved.Party = state.Party;
-    saved.CurrentBlock = state.CurrentBlock;
-    saved.PosX = state.PosX;
-    saved.PosY = state.PosY;
-    saved.PosCell = state.PosCell;
-    saved.Facing = state.Facing;
-    saved.Encounters = state.Encounters;
-    saved.GameHour = state.GameHour;
-    saved.GameMinute = state.GameMinute;
-    saved.StepFraction = state.StepFraction;
-    saved.RoomRented = state.RoomRented;
-    saved.BankGold = state.BankGold;
-    saved.BankSilver = state.BankSilver;
-    saved.BankCopper = state.BankCopper;
-    saved.SearchMode = state.SearchMode;
-    saved.QuestsDone = state.QuestsDone;
-    saved.WagonRide = state.WagonRide;
-    saved.LogText = state.LogText;
-    saved.CluesText = state.CluesText;
-    return saved;
-}
-
-void ApplySavedGame(const SavedGame& saved, GameState& state) {
-    state.NumPlayers = saved.NumPlayers;
-    state.Party = saved.Party;
-    state.CurrentBlock = saved.CurrentBlock;
-    state.GameHour = saved.GameHour;
-    state.GameMinute = saved.GameMinute;
-    state.StepFraction = saved.StepFraction;
-    state.RoomRented = saved.RoomRented;
-    state.SearchMode = saved.SearchMode;
-    state.PosX = saved.PosX;
-    state.PosY = saved.PosY;
-    state.PosCell = saved.PosCell;
-    state.Facing = saved.Facing;
-    state.BankGold = saved.BankGold;
-    state.BankSilver = saved.BankSilver;
-    state.BankCopper = saved.BankCopper;
-    state.WagonRide = saved.WagonRide;
-    state.QuestsDone = saved.QuestsDone;
-    state.LogText = saved.LogText;
-    state.CluesText = saved.CluesText;
-    state.Encounters = saved.Encounters;
+bool SameSavedPart(const GameState& one, const GameState& other) {
+    SavedPartComparer compare;
+    VisitSavedPart(compare, one, other);
+    return compare.same();
 }
 
 bool EncodeCharacter(const PLAYER& character, std::vector<uint8_t>& bytes) {
-    return Encode(character, bytes);
+    ByteWriter writer;
+    VisitFields(writer, character);
+    return Encoded(writer, bytes);
 }
 
-bool EncodeSavedGame(const SavedGame& saved, std::vector<uint8_t>& bytes) {
-    return Encode(saved, bytes);
+bool EncodeSavedGame(const GameState& state, std::vector<uint8_t>& bytes) {
+    ByteWriter writer;
+    VisitSavedPart(writer, state);
+    return Encoded(writer, bytes);
 }
 
 bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
     PLAYER character;
-    FieldNames names([&character](FieldNames& names) { character.Fields(names); });
+    FieldNames names([&character](FieldNames& names) { VisitFields(names, character); });
     TracingReader reader(bytes, names, readings);
-    character.Fields(reader);
+    VisitFields(reader, character);
     FileRefusal why;
     if (!reader.Finish(why)) return Refuse(refusal, why);
     Checker check(reader, names);
@@ -362,12 +343,12 @@ bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* r
     return true;
 }
 
-bool DecodeSavedGame(std::span<const uint8_t> bytes, SavedGame& out, FileRefusal* refusal,
+bool DecodeSavedGame(std::span<const uint8_t> bytes, GameState& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
-    SavedGame saved;
-    FieldNames names([&saved](FieldNames& names) { saved.Fields(names); });
+    GameState saved = out;
+    FieldNames names([&saved](FieldNames& names) { VisitSavedPart(names, saved); });
     TracingReader reader(bytes, names, readings);
-    saved.Fields(reader);
+    VisitSavedPart(reader, saved);
     FileRefusal why;
     if (!reader.Finish(why)) return Refuse(refusal, why);
     Checker check(reader, names);

@@ -4,7 +4,6 @@
 
 #include "shell/game.h"
 #include "ui/host.h"
-#include "ui/script_host.h"
 
 namespace duskmoor {
 namespace {

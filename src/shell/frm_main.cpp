@@ -1,6 +1,9 @@
 #include "shell/frm_main.h"
 
 #include "core/rounding.h"
+#include "events/adventure_log.h"
+#include "events/frm_log.h"
+#include "events/frm_quests.h"
 #include "events/set_encounters.h"
 #include "items/frm_backpack.h"
 #include "party/frm_view.h"
@@ -52,11 +55,13 @@ void frmMain::BuildControls() {
     command("imgOptions", kCommandLeft, 10).on_click = [this] { OptionsClicked(); };
     command("imgCamp", kCommandRight, 10).on_click = [this] { CampClicked(); };
     command("imgMagic", kCommandLeft, 60);
-    command("imgLog", kCommandRight, 60);
-    command("imgQuests", kCommandLeft, 110);
+    command("imgLog", kCommandRight, 60).on_click = [this] { LogClicked(); };
+    command("imgQuests", kCommandLeft, 110).on_click = [this] {
+        if (CommandAllowed()) ShowQuestsScreen(game_, quests_mode::Sought);
+    };
     command("imgOverhead", kCommandRight, 110).on_click = [this] { TradeClicked(); };
     command("imgView", kCommandLeft, 160).on_click = [this] { ViewClicked(); };
-    command("imgSearch", kCommandRight, 160);
+    command("imgSearch", kCommandRight, 160).on_click = [this] { SearchClicked(); };
 
     Control& search = Add(ControlKind::Label, "lblSearch", kCommandLeft, 210, 162, 20);
     search.caption = "SEARCHING";
@@ -95,6 +100,7 @@ void frmMain::BuildControls() {
     Control& collision = Add(ControlKind::Timer, "tmrCollision", 0, 0, 0, 0);
     collision.interval = 780;
     collision.on_tick = [this] { CollisionTick(game_); };
+    collision.tick_is_idle = [this] { return CollisionTickIdle(game_); };
 }
 
 void frmMain::BuildPartyPanel() {
@@ -220,6 +226,20 @@ void frmMain::CampClicked() {
     RefreshPartyPanel();
 }
 
+void frmMain::LogClicked() {
+    if (!CommandAllowed()) return;
+    game_.state.LogMode = log_mode::Log;
+    frmLog log(game_);
+    host().RunModal(log);
+}
+
+// Searching only shows that the party is looking about; no rule reads it.
+void frmMain::SearchClicked() {
+    if (!CommandAllowed()) return;
+    game_.state.SearchMode = Flag(!IsSet(game_.state.SearchMode));
+    (*this)["lblSearch"].visible = IsSet(game_.state.SearchMode);
+}
+
 // The party's equipment, with trading between its members.
 void frmMain::TradeClicked() {
     if (!CommandAllowed()) return;
@@ -245,6 +265,7 @@ void frmMain::OptionsClicked() {
         StartNewGame(game_);
         SetEncounters(state);
     }
+    (*this)["lblSearch"].visible = IsSet(state.SearchMode);
     RefreshPartyPanel();
 }
 

@@ -41,6 +41,8 @@ class frmMain : public Screen, public MainView {
 
     bool CommandAllowed() const;
     void CampClicked();
+    void LogClicked();
+    void SearchClicked();
     void OptionsClicked();
     void TradeClicked();
     void ViewClicked();

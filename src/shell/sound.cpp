@@ -39,4 +39,8 @@ void CollisionTick(Game& game) {
     if (IsSet(game.state.SoundBusy)) game.state.SoundBusy = False;
 }
 
+bool CollisionTickIdle(const Game& game) {
+    return !IsSet(game.state.SoundBusy);
+}
+
 }  // namespace duskmoor

@@ -21,5 +21,7 @@ void PlayPlaceSound(Game& game, int kind);
 void SoundFinished(Game& game);
 // A tick of the safeguard timer.
 void CollisionTick(Game& game);
+// True while a tick of the safeguard would find nothing to free.
+bool CollisionTickIdle(const Game& game);
 
 }  // namespace duskmoor

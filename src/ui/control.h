@@ -72,6 +72,9 @@ struct Control {
     std::function<void()> on_mouse_up;
     std::function<void()> on_change;  // text typed or list entry chosen
     std::function<void()> on_tick;
+    // Holds while a tick would change nothing (a safeguard with nothing to
+    // guard): a long scripted wait passes such ticks by without running them.
+    std::function<bool()> tick_is_idle;
 
     bool Clickable() const { return visible && enabled; }
 };

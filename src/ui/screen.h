@@ -81,4 +81,7 @@ class Screen {
     std::vector<std::unique_ptr<Control>> controls_;
 };
 
+// Line breaks written as \n, for one-line transcript entries.
+std::string EscapeLineBreaks(const std::string& text);
+
 }  // namespace duskmoor

@@ -77,6 +77,10 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool TickIsIdle(const Control& timer) {
+    return timer.tick_is_idle && timer.tick_is_idle();
+}
+
 bool Contains(const std::vector<Screen*>& screens, const Screen* screen) {
     return std::find(screens.begin(), screens.end(), screen) != screens.end();
 }
@@ -139,7 +143,9 @@ int ScriptKeyCode(const std::string& name) {
         {"Enter", keys::Enter},   {"Escape", keys::Escape},
         {"Space", keys::Space},   {"Shift", keys::Shift},
         {"Tab", keys::Tab},       {"Backspace", keys::Backspace},
-        {"Delete", keys::Delete}, {"F11", keys::F11}};
+        {"Delete", keys::Delete}, {"F11", keys::F11},
+        {"Home", keys::Home},     {"End", keys::End},
+        {"PageUp", keys::PageUp}, {"PageDown", keys::PageDown}};
     for (const auto& [key_name, code] : kNamed) {
         if (name == key_name) return code;
     }
@@ -176,19 +182,6 @@ long long WaveDurationMs(const std::string& path) {
         position = body + size + (size & 1);
     }
     return -1;
-}
-
-std::string EscapeLineBreaks(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n' || text[i] == '\r') {
-            out += "\\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 ScriptHost::ScriptHost(std::istream& script, std::ostream& transcript, std::string data_folder)
@@ -472,9 +465,12 @@ void ScriptHost::ContinueWait(const std::function<bool()>& stop) {
 }
 
 // Fires the earliest timer or sound end due by `until`; false when none is.
+// Ticks of an idle timer change nothing, so those before the next tick or
+// sound end that does something are passed by at once.
 bool ScriptHost::FireNextDue(long long until) {
     Control* next_timer = nullptr;
     long long next_due = until + 1;
+    long long next_busy = until + 1;
     for (Screen* screen : screens_) {
         for (const auto& control : screen->controls()) {
             if (control->kind != ControlKind::Timer || !control->timer_enabled || control->interval <= 0)
@@ -483,16 +479,24 @@ bool ScriptHost::FireNextDue(long long until) {
                 next_due = control->due_ms;
                 next_timer = control.get();
             }
+            if (control->due_ms < next_busy && !TickIsIdle(*control)) next_busy = control->due_ms;
         }
     }
-    bool sound_first = sound_end_ms_ >= 0 && sound_end_ms_ <= until && sound_end_ms_ <= next_due;
-    if (sound_first) {
+    const bool sound_due = sound_end_ms_ >= 0 && sound_end_ms_ <= until;
+    if (sound_due && sound_end_ms_ <= next_due) {
         now_ms_ = std::max(now_ms_, sound_end_ms_);
         sound_end_ms_ = -1;
         if (sound_finished) sound_finished();
         return true;
     }
     if (!next_timer) return false;
+    if (TickIsIdle(*next_timer)) {
+        if (sound_due) next_busy = std::min(next_busy, sound_end_ms_);
+        const long long interval = next_timer->interval;
+        const long long passed = std::max(1LL, (next_busy - next_timer->due_ms + interval - 1) / interval);
+        next_timer->due_ms += passed * interval;
+        return true;
+    }
     now_ms_ = std::max(now_ms_, next_due);
     next_timer->due_ms = now_ms_ + next_timer->interval;
     auto tick = next_timer->on_tick;

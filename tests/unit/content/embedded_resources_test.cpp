@@ -1,6 +1,7 @@
 // The pictures and fonts compiled into the game: every name the screens ask for
 // is there, decodes, and has the size its screen lays out.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -135,8 +136,9 @@ TEST(EmbeddedResources, UnknownNamesGiveNothing) {
 // Drawing the pictures again gives the very bytes the game carries: the
 // generator is repeatable and the embedder copies files unchanged.
 TEST(EmbeddedResources, RedrawingThePicturesGivesTheEmbeddedBytes) {
+    // A folder of this run's own: other builds may run the same test at once.
     const std::filesystem::path folder =
-        std::filesystem::path(testing::TempDir()) / "duskmoor_pictures_again";
+        std::filesystem::path(testing::TempDir()) / ("duskmoor_pictures_again_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const std::string command =

@@ -1,6 +1,7 @@
 #include "shell/party_changes.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <regex>
@@ -133,6 +134,15 @@ struct ScriptedParty {
     Game game{host};
 };
 
+// An empty folder of this run's own: other builds may run the same tests at once.
+std::filesystem::path FreshFolder(const std::string& name) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 TEST(PartyScreen, SwapsNamesAndSortsSlotsOnDone) {
     ScriptedParty scripted(
         "show lblName[0]\nshow lblName[3]\nshow lblGold\n"
@@ -163,9 +173,7 @@ TEST(PartyScreen, SwapsNamesAndSortsSlotsOnDone) {
 }
 
 TEST(RemoveScreen, RemovesTheChosenCharacterAndRebuildsTheList) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "duskmoor_remove_test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = FreshFolder("duskmoor_remove_test");
     ScriptedParty scripted(
         "show cmbCharacters\nchoose cmbCharacters 1\nfile Characters/Kept\nclick cmdRemove\nclick "
         "cmdButton1\n"
@@ -191,9 +199,7 @@ TEST(RemoveScreen, RemovesTheChosenCharacterAndRebuildsTheList) {
 }
 
 TEST(RemoveScreen, AFailedSaveKeepsTheCharacter) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "duskmoor_remove_fail_test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = FreshFolder("duskmoor_remove_fail_test");
     // A file in a folder that does not exist cannot be written.
     ScriptedParty scripted(
         "choose cmbCharacters 1\nfile NoSuchFolder/Kept\nclick cmdRemove\nclick cmdButton1\n"

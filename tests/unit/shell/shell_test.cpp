@@ -2,11 +2,10 @@
 
 #include <sstream>
 
+#include "core/random.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/game_clock.h"
-#include "core/random.h"
-#include "shell/game_main.h"
 #include "shell/game_state.h"
 #include "shell/sound.h"
 #include "shell/state_names.h"
@@ -111,6 +110,13 @@ TEST(StateNames, ReadAndWriteByName) {
     EXPECT_EQ(state.Monsters[40].HitPoints, 7);
     EXPECT_EQ(SetStateValue(state, "EncounterGroups[1].Count", "3"), "");
     EXPECT_EQ(state.EncounterGroups[1].Count, 3);
+    EXPECT_EQ(SetStateValue(state, "Map[400].Code1", "5"), "");
+    EXPECT_EQ(state.Map[400].Code1, 5);
+    // Texts the screens show stay in UTF-8; the log is kept in the files' code page.
+    EXPECT_EQ(SetStateValue(state, "DialogText", "Jörg"), "");
+    EXPECT_EQ(state.DialogText, "Jörg");
+    EXPECT_EQ(SetStateValue(state, "CluesText", "Jörg"), "");
+    EXPECT_EQ(state.CluesText, "J\xF6rg");
 }
 
 TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
@@ -122,6 +128,10 @@ TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
     EXPECT_NE(GetStateValue(state, "Party[0].Pack", value), "");
     EXPECT_NE(GetStateValue(state, "GameHour[1]", value), "");
     EXPECT_NE(GetStateValue(state, "Party[x].HP", value), "");
+    EXPECT_NE(GetStateValue(state, "GameHour.Minute", value), "");
+    EXPECT_NE(GetStateValue(state, "Party[0].HP.Max", value), "");
+    EXPECT_NE(GetStateValue(state, "Monsters[41].HitPoints", value), "");
+    EXPECT_NE(GetStateValue(state, "Map[0].Ceiling", value), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "32768"), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "12x"), "");
     EXPECT_NE(SetStateValue(state, "BankGold", "2147483648"), "");
@@ -172,68 +182,6 @@ TEST(Sound, PlaceSoundsWaitForSilenceAndRespectTheSwitch) {
     game.state.SoundOn = True;
     PlayPlaceSound(game, 1);
     EXPECT_EQ(game.state.SoundBusy, False);
-}
-
-}  // namespace
-}  // namespace duskmoor
-
-namespace duskmoor {
-namespace {
-
-// Runs a whole game from `script` and returns the exit status, transcript and errors.
-struct ScriptRun {
-    int status = 0;
-    std::string transcript;
-    std::string errors;
-};
-
-ScriptRun RunScript(const std::string& script) {
-    std::istringstream input(script);
-    std::ostringstream transcript, errors;
-    ScriptHost host(input, transcript, "/nonexistent/");
-    ScriptRun run;
-    run.status = host.Run([&] { RunGame(host, "/nonexistent/"); }, errors);
-    run.transcript = transcript.str();
-    run.errors = errors.str();
-    return run;
-}
-
-TEST(ScriptRunner, UnknownNamesAreErrorsWithTheirLine) {
-    ScriptRun unknown_action = RunScript("wait 10\n\n# comment\njump imgOptions\n");
-    EXPECT_EQ(unknown_action.status, 2);
-    EXPECT_NE(unknown_action.errors.find("line 4"), std::string::npos);
-    EXPECT_NE(unknown_action.errors.find("jump"), std::string::npos);
-
-    EXPECT_EQ(RunScript("get NoSuchVariable\n").status, 2);
-    EXPECT_EQ(RunScript("set GameHour 99999\n").status, 2);
-    EXPECT_EQ(RunScript("key Hyper\n").status, 2);
-    EXPECT_EQ(RunScript("rnd 1.0\n").status, 2);
-    EXPECT_EQ(RunScript("wait soon\n").status, 2);
-    EXPECT_EQ(RunScript("echo \"unterminated\n").status, 2);
-}
-
-TEST(ScriptRunner, ControlsAPlayerCouldNotUseAreIgnored) {
-    ScriptRun run = RunScript("click imgNoSuchPicture\nclick lblSearch\necho \"two\\nlines \\\"quoted\\\"\"\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.transcript,
-              "open frmMain\n"
-              "ignored click imgNoSuchPicture (no such control on frmMain)\n"
-              "ignored click lblSearch (hidden)\n"
-              "two\\nlines \"quoted\"\n"
-              "end\n");
-}
-
-TEST(ScriptRunner, ExitEndsTheRunAndLaterActionsAreNotRead) {
-    ScriptRun run = RunScript("wait 4500\nclick imgOptions\nclick imgExit\njump\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.transcript, "open frmMain\nopen frmGame\nquit\n");
-}
-
-TEST(ScriptRunner, ForcedDrawsComeFirst) {
-    ScriptRun run = RunScript("rnd 0.25 0.5\necho ok\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Random().Next(), 0.25);
-    EXPECT_EQ(Random().Next(), 0.5);
 }
 
 }  // namespace

@@ -139,5 +139,42 @@ TEST(ScriptHostWait, AScriptEndingDuringAWaitEndsTheRun) {
     EXPECT_EQ(run.clock, 51);
 }
 
+// A safeguard that clears a flag every 7 ms and a timer that sets it every
+// 100 ms; what happens, and when, is written down.
+std::string SafeguardRun(bool idle_known, long long& safeguard_due) {
+    std::istringstream input("wait 1000\n");
+    std::ostringstream transcript, errors;
+    ScriptHost host(input, transcript, "/nonexistent/");
+    Screen screen(host, "frmMain", 640, 480);
+    bool busy = false;
+    std::string happened;
+    Control& safeguard = screen.Add(ControlKind::Timer, "tmrSafe", 0, 0, 0, 0);
+    safeguard.on_tick = [&] {
+        if (busy) happened += "freed at " + std::to_string(host.NowMs()) + "\n";
+        busy = false;
+    };
+    if (idle_known) safeguard.tick_is_idle = [&] { return !busy; };
+    Control& setter = screen.Add(ControlKind::Timer, "tmrBusy", 0, 0, 0, 0);
+    setter.on_tick = [&] { busy = true; };
+    screen.StartTimer(safeguard, 7);
+    screen.StartTimer(setter, 100);
+    host.Run([&] { host.RunModal(screen); }, errors);
+    safeguard_due = safeguard.due_ms;
+    return happened;
+}
+
+TEST(ScriptHostWait, IdleTicksArePassedByWithoutChangingWhatHappens) {
+    long long due_when_run = 0;
+    long long due_when_passed = 0;
+    const std::string every_tick = SafeguardRun(false, due_when_run);
+    const std::string idle_passed = SafeguardRun(true, due_when_passed);
+    // At 700 both are due: the safeguard, first on the screen, ticks first.
+    EXPECT_NE(every_tick.find("freed at 105\n"), std::string::npos) << every_tick;
+    EXPECT_NE(every_tick.find("freed at 707\n"), std::string::npos) << every_tick;
+    EXPECT_EQ(idle_passed, every_tick);
+    EXPECT_EQ(due_when_passed, due_when_run);
+    EXPECT_EQ(due_when_run, 1001);
+}
+
 }  // namespace
 }  // namespace duskmoor
