@@ -71,6 +71,8 @@ class Screen {
     Color background = colors::Panel;
     std::string mouse_pointer;  // icon resource of a custom pointer, empty for the default
     Control* focus = nullptr;   // the text box or list that takes typed keys
+    // The button Enter presses when the screen has no use of its own for the key.
+    Control* default_button = nullptr;
 
   private:
     Host& host_;

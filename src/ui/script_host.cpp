@@ -10,6 +10,7 @@
 
 #include "core/random.h"
 #include "ui/bitmap.h"
+#include "ui/control_input.h"
 #include "ui/screen.h"
 #include "ui/text_editing.h"
 #include "ui/wave_file.h"
@@ -441,7 +442,10 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     }
     // A key released after its press opened or closed a screen belongs to
     // neither screen: the new one did not see it go down.
-    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) screen->KeyUp(code);
+    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) {
+        screen->KeyUp(code);
+        if (code == keys::Enter && &Top() == screen) PressDefaultButton(*screen);
+    }
 }
 
 void ScriptHost::StartWait(const std::string& argument) {
