@@ -8,6 +8,7 @@
 
 #include "atomic_file.h"
 #include "button_art.h"
+#include "creature_art.h"
 #include "raster.h"
 #include "symbols.h"
 #include "town_art.h"
@@ -15,7 +16,7 @@
 namespace duskmoor::content {
 namespace {
 
-enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon };
+enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon, Monster, Vampire, Tomb, Treasure };
 
 struct PictureSpec {
     const char* name;
@@ -58,6 +59,11 @@ constexpr PictureSpec kPictures[] = {
     {"PartyBmp",      96, 48, Kind::Command, Symbol::Party,  "PARTY"},
     {"Save2Bmp",      96, 48, Kind::Command, Symbol::Scroll, "SAVE"},
     {"DoneBmp",       96, 48, Kind::Command, Symbol::Check,  "DONE"},
+    // The battle and the treasure screen.
+    {"MonsterBmp",   112, 96, Kind::Monster,  Symbol::None, ""},
+    {"VampireBmp",   112, 96, Kind::Vampire,  Symbol::None, ""},
+    {"TombBmp",      112, 96, Kind::Tomb,     Symbol::None, ""},
+    {"TreasureBmp",   40, 32, Kind::Treasure, Symbol::None, ""},
     // Icons, with transparency.
     {"DuskIcon",      32, 32, Kind::WindowIcon,  Symbol::None, ""},
     {"ViewIcon",      32, 32, Kind::PointerIcon, Symbol::None, ""},
@@ -84,6 +90,14 @@ Raster Draw(const PictureSpec& spec) {
             return DuskIcon(spec.width, spec.height);
         case Kind::PointerIcon:
             return ViewIcon(spec.width, spec.height);
+        case Kind::Monster:
+            return MonsterPortrait(spec.width, spec.height);
+        case Kind::Vampire:
+            return VampirePortrait(spec.width, spec.height);
+        case Kind::Tomb:
+            return TombPortrait(spec.width, spec.height);
+        case Kind::Treasure:
+            return TreasurePicture(spec.width, spec.height);
     }
     return Raster(spec.width, spec.height);
 }
