@@ -398,12 +398,12 @@ TEST(SavedGameFile, RefusesWhatWouldBreakTheGame) {
     // Two members of one name: the second is refused where its name starts.
     GameState twins = TwoCharacterGame();
     twins.Party[0].Name = "Evro";
-    EXPECT_FALSE(DecodeSavedGame(Encoded(SavedGameFromState(twins)), out, &refusal));
+    EXPECT_FALSE(DecodeSavedGame(Encoded(twins), out, &refusal));
     EXPECT_EQ(refusal.Describe(), "byte 196, Party[1].Name: slot 0 holds a character of the same name");
     // A name left in a slot beyond the party is no twin.
     twins.NumPlayers = 1;
     twins.Party[1].Active = False;
-    EXPECT_TRUE(DecodeSavedGame(Encoded(SavedGameFromState(twins)), out, &refusal)) << refusal.Describe();
+    EXPECT_TRUE(DecodeSavedGame(Encoded(twins), out, &refusal)) << refusal.Describe();
 }
 
 TEST(SavedGameFile, AcceptsEveryLegalPartySize) {
