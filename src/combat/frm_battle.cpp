@@ -36,10 +36,10 @@ constexpr const char* kCommandLabels[] = {"lblWeapon", "lblSpell",  "lblTurn", "
 constexpr const char* kCommandCaptions[] = {"WEAPON ATTACK", "SPELL ATTACK",  "TURN UNDEAD", "USE ITEM",
                                             "DEFEND",        "CHANGE WEAPON", "FLEE BATTLE"};
 
-Control& AddBattleLabel(Screen& screen, const std::string& name, const std::string& caption, int x, int y,
-                        int width, int height, int font_size = 11) {
-    Control& label = screen.Add(ControlKind::Label, name, x, y, width, height);
-    label.caption = caption;
+// The battle's labels are the shared running text, in the size each row needs.
+Control& AddSizedText(Screen& screen, const std::string& name, const std::string& caption, int x, int y,
+                      int width, int height, int font_size = 11) {
+    Control& label = AddText(screen, name, caption, x, y, width, height);
     label.font_size = font_size;
     return label;
 }
@@ -56,16 +56,16 @@ frmBattle2::frmBattle2(Game& game)
     BuildGroupRows();
     BuildPartyRows();
     BuildCommands();
-    Control& message = AddBattleLabel(*this, "lblMessage", "", 16, 344, kWidth - 32, 66, 12);
+    Control& message = AddSizedText(*this, "lblMessage", "", 16, 344, kWidth - 32, 66, 12);
     message.word_wrap = true;
     message.back_visible = true;
     message.back = palette::ReadoutBack;
     message.border = true;
-    Control& next = AddBattleLabel(*this, "lblNext", "NEXT...", 408, 418, 90, 24, 13);
+    Control& next = AddSizedText(*this, "lblNext", "NEXT...", 408, 418, 90, 24, 13);
     next.bold = true;
     next.fore = colors::Gold;
     next.on_click = [this] { PressNext(battle_); };
-    Control& exit = AddBattleLabel(*this, "lblexit", "ExiT", 516, 418, 64, 24, 13);
+    Control& exit = AddSizedText(*this, "lblexit", "ExiT", 516, 418, 64, 24, 13);
     exit.fore = palette::Caption;
     exit.on_click = [this] { Exit(); };
 }
@@ -77,48 +77,47 @@ void frmBattle2::BuildGroupRows() {
             AddPictureButton(*this, "imgMonster[" + std::to_string(group) + "]", "",
                              left + (kGroupWidth - kPictureWidth) / 2, 12, kPictureWidth, kPictureHeight);
         picture.on_click = [this, group] { SelectTarget(battle_, group); };
-        Control& name = AddBattleLabel(*this, "lblMonsterName[" + std::to_string(group) + "]", "", left, 112,
-                                       kGroupWidth, 20, 12);
+        Control& name = AddSizedText(*this, "lblMonsterName[" + std::to_string(group) + "]", "", left, 112,
+                                     kGroupWidth, 20, 12);
         name.align = TextAlign::Center;
         name.bold = true;
         name.on_click = [this, group] { SelectTarget(battle_, group); };
         Control& number =
-            AddBattleLabel(*this, "lblNumber[" + std::to_string(group) + "]", "", left + 45, 134, 50, 20, 12);
+            AddSizedText(*this, "lblNumber[" + std::to_string(group) + "]", "", left + 45, 134, 50, 20, 12);
         number.align = TextAlign::Center;
         number.on_click = [this, group] { SelectTarget(battle_, group); };
     }
-    Control& arrow = AddBattleLabel(*this, "lblMonsterArrow", "\xE2\x96\xBA", 0, 134, 20, 20, 12);
+    Control& arrow = AddSizedText(*this, "lblMonsterArrow", "\xE2\x96\xBA", 0, 134, 20, 20, 12);
     arrow.fore = colors::Gold;
 }
 
 void frmBattle2::BuildPartyRows() {
     for (const Column& column : kColumns) {
-        Control& header = AddBattleLabel(*this, std::string("lblHead") + column.header, column.header,
-                                         column.x, kTableTop - 22, column.width, 20, 10);
+        Control& header = AddSizedText(*this, std::string("lblHead") + column.header, column.header, column.x,
+                                       kTableTop - 22, column.width, 20, 10);
         header.fore = palette::Caption;
         header.bold = true;
         for (int row = 0; row < 4; ++row)
-            AddBattleLabel(*this, std::string(column.name) + "[" + std::to_string(row) + "]", "", column.x,
-                           kTableTop + row * kRowStep, column.width, 20);
+            AddSizedText(*this, std::string(column.name) + "[" + std::to_string(row) + "]", "", column.x,
+                         kTableTop + row * kRowStep, column.width, 20);
     }
 }
 
 void frmBattle2::BuildCommands() {
     Control& options =
-        AddBattleLabel(*this, "lblOptions", "OPTIONS:", kCommandLeft - 18, kTableTop - 22, 110, 20, 10);
+        AddSizedText(*this, "lblOptions", "OPTIONS:", kCommandLeft - 18, kTableTop - 22, 110, 20, 10);
     options.fore = palette::Caption;
     options.bold = true;
     for (int command = 1; command <= battle_command::kCount; ++command) {
-        Control& label = AddBattleLabel(*this, kCommandLabels[command - 1], kCommandCaptions[command - 1],
-                                        kCommandLeft, kTableTop + (command - 1) * kCommandStep, 112, 20);
+        Control& label = AddSizedText(*this, kCommandLabels[command - 1], kCommandCaptions[command - 1],
+                                      kCommandLeft, kTableTop + (command - 1) * kCommandStep, 112, 20);
         label.on_click = [this, command] { SelectCommand(battle_, command); };
         label.on_dblclick = [this, command] {
             SelectCommand(battle_, command);
             if (model_.CommandIndex == command) RecordCommand(battle_);
         };
     }
-    AddBattleLabel(*this, "lblArrow", "\xE2\x96\xBA", kCommandLeft - 18, kTableTop, 16, 20).fore =
-        colors::Gold;
+    AddSizedText(*this, "lblArrow", "\xE2\x96\xBA", kCommandLeft - 18, kTableTop, 16, 20).fore = colors::Gold;
 }
 
 void frmBattle2::Load() {

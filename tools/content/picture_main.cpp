@@ -11,6 +11,7 @@
 #include "creature_art.h"
 #include "raster.h"
 #include "symbols.h"
+#include "town_art.h"
 
 namespace duskmoor::content {
 namespace {
@@ -107,14 +108,19 @@ bool HasAlpha(Kind kind) {
 
 int Run(const std::string& folder) {
     std::string manifest;
-    for (const PictureSpec& spec : kPictures) {
-        const std::string path = folder + "/" + spec.name + ".bmp";
-        if (!WriteFileAtomically(path, EncodeBmp(Draw(spec), HasAlpha(spec.kind)))) {
+    auto write = [&](const char* name, const Raster& picture, bool with_alpha) {
+        const std::string path = folder + "/" + name + ".bmp";
+        if (!WriteFileAtomically(path, EncodeBmp(picture, with_alpha))) {
             std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", path.c_str());
-            return 1;
+            return false;
         }
-        manifest += std::string(spec.name) + "\n";
-    }
+        manifest += std::string(name) + "\n";
+        return true;
+    };
+    for (const PictureSpec& spec : kPictures)
+        if (!write(spec.name, Draw(spec), HasAlpha(spec.kind))) return 1;
+    for (const TownPicture& picture : TownPictures())
+        if (!write(picture.name, picture.draw(), picture.with_alpha)) return 1;
     const std::string manifest_path = folder + "/pictures.txt";
     if (!WriteFileAtomically(manifest_path, std::vector<uint8_t>(manifest.begin(), manifest.end()))) {
         std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", manifest_path.c_str());

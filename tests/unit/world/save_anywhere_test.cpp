@@ -59,6 +59,12 @@ void StartInTown(Game& game) {
     ClearMap(state);
     LoadStartingMap(game);
     SetEncounters(state);
+    // The walks are about where the party can stand; what it meets on the
+    // way (buildings, battles, notes) is played by the scenarios.
+    for (BlockEncounters& block : state.Encounters) {
+        block.Pending.fill(False);
+        block.RandomLeft = 0;
+    }
 }
 
 // The direction of one of the block's edge exits, or any direction where it has none.
