@@ -20,8 +20,6 @@ constexpr int kGroupWidth = 140, kGroupLeft = 20;
 constexpr int kPictureWidth = 112, kPictureHeight = 96;
 constexpr int kTableTop = 176, kRowStep = 22;
 constexpr int kCommandLeft = 486, kCommandStep = 21;
-constexpr Color kHeaderColor = Rgb(220, 210, 180);
-constexpr Color kMessageBack = Rgb(24, 21, 30);
 
 struct Column {
     const char* name;
@@ -61,14 +59,14 @@ frmBattle2::frmBattle2(Game& game)
     Control& message = AddSizedText(*this, "lblMessage", "", 16, 344, kWidth - 32, 66, 12);
     message.word_wrap = true;
     message.back_visible = true;
-    message.back = kMessageBack;
+    message.back = palette::ReadoutBack;
     message.border = true;
     Control& next = AddSizedText(*this, "lblNext", "NEXT...", 408, 418, 90, 24, 13);
     next.bold = true;
     next.fore = colors::Gold;
     next.on_click = [this] { PressNext(battle_); };
     Control& exit = AddSizedText(*this, "lblexit", "ExiT", 516, 418, 64, 24, 13);
-    exit.fore = kHeaderColor;
+    exit.fore = palette::Caption;
     exit.on_click = [this] { Exit(); };
 }
 
@@ -97,7 +95,7 @@ void frmBattle2::BuildPartyRows() {
     for (const Column& column : kColumns) {
         Control& header = AddSizedText(*this, std::string("lblHead") + column.header, column.header, column.x,
                                        kTableTop - 22, column.width, 20, 10);
-        header.fore = kHeaderColor;
+        header.fore = palette::Caption;
         header.bold = true;
         for (int row = 0; row < 4; ++row)
             AddSizedText(*this, std::string(column.name) + "[" + std::to_string(row) + "]", "", column.x,
@@ -108,7 +106,7 @@ void frmBattle2::BuildPartyRows() {
 void frmBattle2::BuildCommands() {
     Control& options =
         AddSizedText(*this, "lblOptions", "OPTIONS:", kCommandLeft - 18, kTableTop - 22, 110, 20, 10);
-    options.fore = kHeaderColor;
+    options.fore = palette::Caption;
     options.bold = true;
     for (int command = 1; command <= battle_command::kCount; ++command) {
         Control& label = AddSizedText(*this, kCommandLabels[command - 1], kCommandCaptions[command - 1],

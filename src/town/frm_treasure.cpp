@@ -17,18 +17,17 @@ namespace {
 constexpr int kWidth = 460, kHeight = 400;
 constexpr int kCoinTop = 50, kCoinStep = 40;
 constexpr int kSpecialTop = 190, kSpecialStep = 28;
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
 
 constexpr const char* kCoinNames[] = {"Gold", "Silver", "Copper"};
 constexpr const char* kShowBoxes[] = {"lblShowGold", "lblShowSilver", "lblShowCopper"};
 constexpr const char* kTakeBoxes[] = {"txtTakeGold", "txtTakeSilver", "txtTakeCopper"};
 
-Control& AddCaption(Screen& screen, const std::string& name, const std::string& text, int x, int y,
-                    int width) {
+Control& AddTreasureLabel(Screen& screen, const std::string& name, const std::string& text, int x, int y,
+                          int width) {
     Control& label = screen.Add(ControlKind::Label, name, x, y, width, 24);
     label.caption = text;
     label.font_size = 12;
-    label.fore = kCaptionColor;
+    label.fore = palette::Caption;
     return label;
 }
 
@@ -40,7 +39,7 @@ frmTreasure::frmTreasure(Game& game) : Screen(game.host, "frmTreasure", kWidth, 
     BuildCoins();
     BuildSpecials();
     AddButton(*this, "cmdPrior", "-- Prior", 20, 312, 100, 30).on_click = [this] { ChangeMember(-1); };
-    Control& player = AddCaption(*this, "lblPlayer", "", 130, 315, 200);
+    Control& player = AddTreasureLabel(*this, "lblPlayer", "", 130, 315, 200);
     player.align = TextAlign::Center;
     player.bold = true;
     player.fore = colors::Gold;
@@ -57,14 +56,12 @@ void frmTreasure::BuildCoins() {
         Control& picture =
             Add(ControlKind::ImageButton, "imgCoin[" + std::to_string(coin) + "]", 20, y - 4, 40, 32);
         picture.enabled = false;
-        AddCaption(*this, "lblCoin[" + std::to_string(coin) + "]", std::string(kCoinNames[coin]) + ":", 70, y,
-                   70);
-        Control& show = AddCaption(*this, kShowBoxes[coin], "0", 140, y, 90);
+        AddTreasureLabel(*this, "lblCoin[" + std::to_string(coin) + "]", std::string(kCoinNames[coin]) + ":",
+                         70, y, 70);
+        Control& show = AddTreasureLabel(*this, kShowBoxes[coin], "0", 140, y, 90);
         show.align = TextAlign::Right;
         show.fore = colors::White;
-        Control& box = Add(ControlKind::TextBox, kTakeBoxes[coin], 250, y - 2, 80, 26);
-        box.font_size = 12;
-        box.fore = colors::Black;
+        Control& box = AddTextBox(*this, kTakeBoxes[coin], 250, y - 2, 80, 26);
         box.max_length = 9;
         box.on_dblclick = [this, coin] {
             (*this)[kTakeBoxes[coin]].caption = std::to_string(OfferOf(game_.state, coin));
@@ -75,10 +72,10 @@ void frmTreasure::BuildCoins() {
 }
 
 void frmTreasure::BuildSpecials() {
-    AddCaption(*this, "lblSpecialHeading", "Special items:", 20, kSpecialTop - 28, 200).bold = true;
+    AddTreasureLabel(*this, "lblSpecialHeading", "Special items:", 20, kSpecialTop - 28, 200).bold = true;
     for (int slot = 0; slot < 4; ++slot) {
         const int y = kSpecialTop + slot * kSpecialStep;
-        Control& label = AddCaption(*this, "lblSpecial[" + std::to_string(slot) + "]", "", 40, y, 290);
+        Control& label = AddTreasureLabel(*this, "lblSpecial[" + std::to_string(slot) + "]", "", 40, y, 290);
         label.fore = colors::White;
         AddButton(*this, "cmdTake[" + std::to_string(slot) + "]", "Take", 345, y - 3, 90, 26).on_click =
             [this, slot] { TakeItem(slot); };

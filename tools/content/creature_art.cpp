@@ -148,7 +148,7 @@ Raster TombPortrait(int width, int height) {
 
 Raster TreasurePicture(int width, int height) {
     const double w = width, h = height;
-    Raster picture(width, height, Rgba{40, 36, 48, 255});
+    Raster picture = Backdrop(width, height, Flat(Rgba{40, 36, 48, 255}));
     Raster coins(width, height);
     const Rgba gold{236, 190, 70, 255}, gold_dark{160, 110, 30, 255}, silver{210, 214, 222, 255};
     // A heap of coins: back row first, each a rimmed disc seen a little from above.
@@ -166,7 +166,7 @@ Raster TreasurePicture(int width, int height) {
                    is_silver ? Shade(silver, 0.8) : gold_dark);
     }
     Stamp(picture, coins);
-    return picture;
+    return Framed(picture, 31);
 }
 
 }  // namespace duskmoor::content

@@ -64,6 +64,11 @@ constexpr ExpectedPicture kButtons[] = {
     {"WeaponSignBmp", 112, 112},
     {"PawnSignBmp", 112, 112},
     {"WagonSignBmp", 112, 112},
+    // The battle's foes, the vampire, the tomb of a beaten group, and the treasure's coins.
+    {"MonsterBmp", 112, 96},
+    {"VampireBmp", 112, 96},
+    {"TombBmp", 112, 96},
+    {"TreasureBmp", 40, 32},
 };
 // Pictures with a transparent ground: the icons and the bank's coins.
 constexpr ExpectedPicture kIcons[] = {{"DuskIcon", 32, 32},
