@@ -118,6 +118,10 @@ struct GameState {
 
     // Magic and rest.
     int16_t MagicCaster = 0;
+    // The longest rest any caster needs for the spells chosen on the magic screen.
+    float RestNeeded = 0.0f;
+    // Game minutes walked since poison last bit (0..9).
+    int16_t PoisonWalkCounter = 0;
 };
 
 // `SearchMode` and `InWilderness` off.

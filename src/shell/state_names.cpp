@@ -167,6 +167,8 @@ const FieldTable<GameState>& StateFields() {
         {"Looter", One(&S::Looter)},
         {"PotionChosen", One(&S::PotionChosen)},
         {"MagicCaster", One(&S::MagicCaster)},
+        {"RestNeeded", One(&S::RestNeeded)},
+        {"PoisonWalkCounter", One(&S::PoisonWalkCounter)},
     };
     return table;
 }

@@ -8,13 +8,15 @@
 
 #include "atomic_file.h"
 #include "button_art.h"
+#include "campfire_art.h"
 #include "raster.h"
 #include "symbols.h"
+#include "wilderness_art.h"
 
 namespace duskmoor::content {
 namespace {
 
-enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon };
+enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon, CampFire, Wilderness };
 
 struct PictureSpec {
     const char* name;
@@ -57,6 +59,9 @@ constexpr PictureSpec kPictures[] = {
     {"PartyBmp",      96, 48, Kind::Command, Symbol::Party,  "PARTY"},
     {"Save2Bmp",      96, 48, Kind::Command, Symbol::Scroll, "SAVE"},
     {"DoneBmp",       96, 48, Kind::Command, Symbol::Check,  "DONE"},
+    // The camp's picture and the overland map.
+    {"WildBmp",      640, 480, Kind::Wilderness, Symbol::None, ""},
+    {"CampFireBmp",  480, 296, Kind::CampFire,   Symbol::None, ""},
     // Icons, with transparency.
     {"DuskIcon",      32, 32, Kind::WindowIcon,  Symbol::None, ""},
     {"ViewIcon",      32, 32, Kind::PointerIcon, Symbol::None, ""},
@@ -83,6 +88,10 @@ Raster Draw(const PictureSpec& spec) {
             return DuskIcon(spec.width, spec.height);
         case Kind::PointerIcon:
             return ViewIcon(spec.width, spec.height);
+        case Kind::CampFire:
+            return CampFirePicture(spec.width, spec.height);
+        case Kind::Wilderness:
+            return WildernessPicture(spec.width, spec.height);
     }
     return Raster(spec.width, spec.height);
 }
