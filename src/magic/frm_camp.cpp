@@ -14,7 +14,7 @@
 
 namespace duskmoor {
 namespace {
-constexpr int kWidth = 480, kHeight = 360;
+constexpr int kWidth = 540, kHeight = 360;
 constexpr int kButtonWidth = 96, kButtonHeight = 48;
 }  // namespace
 

@@ -61,7 +61,7 @@ constexpr PictureSpec kPictures[] = {
     {"DoneBmp",       96, 48, Kind::Command, Symbol::Check,  "DONE"},
     // The camp's picture and the overland map.
     {"WildBmp",      640, 480, Kind::Wilderness, Symbol::None, ""},
-    {"CampFireBmp",  480, 296, Kind::CampFire,   Symbol::None, ""},
+    {"CampFireBmp",  540, 296, Kind::CampFire,   Symbol::None, ""},
     // Icons, with transparency.
     {"DuskIcon",      32, 32, Kind::WindowIcon,  Symbol::None, ""},
     {"ViewIcon",      32, 32, Kind::PointerIcon, Symbol::None, ""},
