@@ -22,6 +22,29 @@ struct Monster {
     std::array<int16_t, 11> CarriedItems{};
     int32_t ExperienceValue = 0;
     int16_t SleepRounds = 0;
+
+    bool operator==(const Monster&) const = default;
+
+    // Every field by name, in order, for `VisitFields`.
+    template <typename Visitor, typename... Self>
+    static void FieldsOf(Visitor& visit, Self&... monster) {
+        visit.Field("MonsterType", monster.MonsterType...);
+        visit.Field("HitPoints", monster.HitPoints...);
+        visit.Field("ArmorClass", monster.ArmorClass...);
+        visit.Field("ToHitBase", monster.ToHitBase...);
+        visit.Field("NumAttacks", monster.NumAttacks...);
+        visit.Field("AttackDie", monster.AttackDie...);
+        visit.Field("SpecialAttack", monster.SpecialAttack...);
+        visit.Field("GoldCarried", monster.GoldCarried...);
+        visit.Field("SilverCarried", monster.SilverCarried...);
+        visit.Field("CopperCarried", monster.CopperCarried...);
+        visit.Field("MonsterStatus", monster.MonsterStatus...);
+        visit.Field("WeaponCarried", monster.WeaponCarried...);
+        visit.Field("ArmorKit", monster.ArmorKit...);
+        visit.Field("CarriedItems", monster.CarriedItems...);
+        visit.Field("ExperienceValue", monster.ExperienceValue...);
+        visit.Field("SleepRounds", monster.SleepRounds...);
+    }
 };
 
 // Monster status bits. A dead monster carries exactly 256, nothing else.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/field_list.h"
+
 namespace duskmoor {
 
 // The records' field lists (`Fields`) name every field for readers of names;
@@ -30,7 +32,7 @@ class InFileOrder {
     }
     template <typename Record>
     void Nested(const char* /*name*/, size_t /*index*/, Record& record) {
-        record.Fields(self());
+        VisitFields(self(), record);
     }
 
   private:

@@ -13,21 +13,12 @@ struct BlockEncounters {
 
     bool operator==(const BlockEncounters&) const = default;
 
-    template <typename Visitor>
-    void Fields(Visitor& visit) {
-        FieldsOf(*this, visit);
-    }
-    template <typename Visitor>
-    void Fields(Visitor& visit) const {
-        FieldsOf(*this, visit);
-    }
-
-  private:
-    template <typename Self, typename Visitor>
-    static void FieldsOf(Self& block, Visitor& visit) {
-        visit.Field("Cell", block.Cell);
-        visit.Field("Pending", block.Pending);
-        visit.Field("RandomLeft", block.RandomLeft);
+    // Every field by name, in order, for `VisitFields`.
+    template <typename Visitor, typename... Self>
+    static void FieldsOf(Visitor& visit, Self&... block) {
+        visit.Field("Cell", block.Cell...);
+        visit.Field("Pending", block.Pending...);
+        visit.Field("RandomLeft", block.RandomLeft...);
     }
 };
 
@@ -37,6 +28,15 @@ constexpr int kEncounterBlocks = 26;
 struct EncounterGroup {
     int16_t MonsterType = 0;
     int16_t Count = 0;
+
+    bool operator==(const EncounterGroup&) const = default;
+
+    // Every field by name, in order, for `VisitFields`.
+    template <typename Visitor, typename... Self>
+    static void FieldsOf(Visitor& visit, Self&... group) {
+        visit.Field("MonsterType", group.MonsterType...);
+        visit.Field("Count", group.Count...);
+    }
 };
 
 }  // namespace duskmoor

@@ -4,7 +4,7 @@
 #include "events/printing.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 #include "ui/text_editing.h"
 
 namespace duskmoor {

@@ -2,7 +2,7 @@
 
 #include "events/speeches.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {

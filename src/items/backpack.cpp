@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/codepage.h"
+#include "items/can_carry.h"
 #include "items/equipment.h"
 #include "items/item_catalogue.h"
 #include "items/loot.h"

@@ -1,9 +1,9 @@
 #include "items/frm_backpack.h"
 
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "town/frm_trade.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -13,9 +13,9 @@ constexpr int kListTop = 52, kRowHeight = 24, kRowsPerColumn = 12;
 constexpr int kColumnLeft[2] = {20, 266};
 constexpr int kLabelWidth = 234;
 constexpr int kButtonTop = 384, kButtonWidth = 88, kButtonHeight = 34;
-constexpr Color kItemText = Rgb(230, 224, 200);
-constexpr Color kHighlight = Rgb(120, 98, 66);
-constexpr Color kListBack = Rgb(30, 27, 38);
+constexpr Color kItemText = palette::Text;
+constexpr Color kHighlight = palette::Selection;
+constexpr Color kListBack = palette::Inset;
 constexpr int kKeyE = 69;
 
 }  // namespace
@@ -48,7 +48,7 @@ void frmBackPack::BuildControls() {
         Add(ControlKind::Label, "lblGold", 12, kListTop + kRowsPerColumn * kRowHeight + 14, kWidth - 24, 22);
     gold.font_size = 12;
     gold.align = TextAlign::Center;
-    gold.fore = colors::Gold;
+    gold.fore = palette::Heading;
 
     const int gap = (kWidth - 5 * kButtonWidth) / 6;
     auto button = [&](const char* name, const char* caption, int place) -> Control& {

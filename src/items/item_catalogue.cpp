@@ -4,8 +4,7 @@
 #include <array>
 
 #include "core/codepage.h"
-#include "shell/frm_dialog.h"
-#include "shell/game.h"
+#include "shell/game_state.h"
 
 namespace duskmoor {
 namespace {
@@ -193,30 +192,6 @@ std::optional<int32_t> ShopPrice(int kind, int index) {
     if (kind == shop::Temple && index >= 0 && index < static_cast<int>(kTemplePrices.size()))
         return kTemplePrices[index];
     return std::nullopt;
-}
-
-CarryCheck CheckCarry(const GameState& state, int code, int slot) {
-    const PLAYER& character = state.Party[slot];
-    constexpr int kPackRoom = 24;
-    if (character.PackCount >= kPackRoom) return CarryCheck::PackFull;
-    if (static_cast<int>(character.Load) + ItemWeight(code) > character.MaxLoad)
-        return CarryCheck::Overloaded;
-    return CarryCheck::Fits;
-}
-
-bool CanCarry(Game& game, int code, int slot) {
-    const std::string name = Cp1252ToUtf8(game.state.Party[slot].Name);
-    switch (CheckCarry(game.state, code, slot)) {
-        case CarryCheck::PackFull:
-            ShowDialog(game, "No room in " + name + "'s pack.");
-            return false;
-        case CarryCheck::Overloaded:
-            ShowDialog(game, name + " is overloaded.");
-            return false;
-        case CarryCheck::Fits:
-            break;
-    }
-    return true;
 }
 
 }  // namespace duskmoor

@@ -9,7 +9,6 @@
 
 namespace duskmoor {
 
-struct Game;
 struct GameState;
 
 enum class ItemKind {
@@ -68,12 +67,5 @@ int16_t ShopItem(int kind, int index);
 // temple; none outside a list. The magic shop keeps no list: it charges
 // `ItemValue`.
 std::optional<int32_t> ShopPrice(int kind, int index);
-
-// Whether the character in `slot` can take one more `code`: a pack holds 24
-// items (although `Pack` has 25 entries), and the load may not pass `MaxLoad`.
-enum class CarryCheck { Fits, PackFull, Overloaded };
-CarryCheck CheckCarry(const GameState& state, int code, int slot);
-// The same, telling the player why not through the message dialog.
-bool CanCarry(Game& game, int code, int slot);
 
 }  // namespace duskmoor

@@ -7,7 +7,7 @@
 #include "shell/frm_dialog.h"
 #include "shell/frm_party.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 #include "ui/host.h"
 #include "ui/resources.h"
 #include "world/wilderness_battle.h"

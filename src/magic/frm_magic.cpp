@@ -8,15 +8,13 @@
 #include "magic/spells.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 #include "ui/host.h"
 
 namespace duskmoor {
 namespace {
 constexpr int kWidth = 560, kHeight = 420;
 constexpr int kRow = 20, kListTop = 70, kLeftColumn = 30, kRightColumn = 300;
-constexpr Color kEntryColor = colors::Red;
-constexpr Color kChosenColor = colors::Gold;
 constexpr const char* kCommands[] = {"lblMemorize", "lblCast",   "lblScrolls", "lblRest",
                                      "lblDone",     "lblCancel", "lblPrior",   "lblNext"};
 constexpr const char* kCaptions[] = {"Memorize", "Cast",   "Scrolls", "Rest",
@@ -33,10 +31,8 @@ frmMagic::frmMagic(Game& game) : Screen(game.host, "frmMagic", kWidth, kHeight),
     title = "Magic";
     Control& player = AddHeading(*this, "lblPlayer", "", 12);
     player.font_size = 16;
-    Add(ControlKind::Label, "lblListTitle", kLeftColumn, kListTop - 26, 240, 22).font_size = 13;
-    Control& book = Add(ControlKind::Label, "lblAvailSpells", kRightColumn, kListTop - 26, 240, 22);
-    book.caption = "Spell Book:";
-    book.font_size = 13;
+    AddText(*this, "lblListTitle", "", kLeftColumn, kListTop - 26, 240, 22).bold = true;
+    AddText(*this, "lblAvailSpells", "Spell Book:", kRightColumn, kListTop - 26, 240, 22).bold = true;
     for (int label = 0; label < kListLabels + kBookLabels; ++label) {
         const bool left = label < kListLabels;
         const int row = left ? label : label - kListLabels;
@@ -46,10 +42,10 @@ frmMagic::frmMagic(Game& game) : Screen(game.host, "frmMagic", kWidth, kHeight),
         entry.on_click = [this, label] { Highlight(label); };
     }
     const int info_top = kListTop + 9 * kRow;
-    Add(ControlKind::Label, "lblSlots", kRightColumn, info_top, 150, 20).caption = "spell slots left";
-    Add(ControlKind::Label, "lblShowSpellSlots", kRightColumn + 160, info_top, 60, 20);
-    Add(ControlKind::Label, "lblRestTime", kRightColumn, info_top + 24, 150, 20).caption = "rest time needed";
-    Add(ControlKind::Label, "lblShowRestTime", kRightColumn + 160, info_top + 24, 60, 20);
+    AddCaption(*this, "lblSlots", "spell slots left", kRightColumn, info_top, 150, 22);
+    AddReadout(*this, "lblShowSpellSlots", kRightColumn + 160, info_top, 60, 22);
+    AddCaption(*this, "lblRestTime", "rest time needed", kRightColumn, info_top + 28, 150, 22);
+    AddReadout(*this, "lblShowRestTime", kRightColumn + 160, info_top + 28, 60, 22);
     const int button_width = (kWidth - 40) / 4;
     for (size_t index = 0; index < std::size(kCommands); ++index) {
         const int column = static_cast<int>(index % 4), row = static_cast<int>(index / 4);
@@ -136,10 +132,10 @@ void frmMagic::ClearLabels() {
 void frmMagic::RedLabels() {
     for (int label = 0; label < kListLabels + kBookLabels; ++label) {
         Control& entry = At("lblSpells", label);
-        entry.fore = label == highlight_ ? kChosenColor : kEntryColor;
+        // The entries stand in red; the one the player points at on the bronze bar.
+        entry.fore = label == highlight_ ? palette::SelectionText : palette::Chosen;
         entry.back_visible = label == highlight_;
-        entry.back = colors::Panel;
-        entry.border = label == highlight_;
+        entry.back = palette::Selection;
     }
     host().Invalidate();
 }

@@ -1,7 +1,7 @@
 #include "magic/frm_rest.h"
 
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 #include "ui/host.h"
 
 namespace duskmoor {
@@ -15,13 +15,8 @@ constexpr const char* kButtons[] = {"cmdPlus", "cmdMinus", "cmdRest", "cmdDone"}
 frmRest::frmRest(Game& game) : Screen(game.host, "frmRest", kWidth, kHeight), game_(game) {
     title = "Rest";
     AddHeading(*this, "lblTitle", "Rest", 12);
-    Control& caption = Add(ControlKind::Label, "lblHours", 40, 56, 130, 24);
-    caption.caption = "Hours to rest:";
-    caption.font_size = 12;
-    Control& hours = Add(ControlKind::Label, "lblShowHours", 170, 52, 80, 28);
-    hours.font_size = 16;
-    hours.bold = true;
-    hours.align = TextAlign::Center;
+    AddCaption(*this, "lblHours", "Hours to rest:", 20, 54, 140, 24);
+    AddReadout(*this, "lblShowHours", 170, 52, 80, 28).align = TextAlign::Center;
     AddButton(*this, "cmdMinus", "-", 60, 92, 60, kButtonHeight).on_click = [this] {
         model_.RestHours = RestHoursMinus(model_.RestHours);
         ShowHours();

@@ -92,7 +92,7 @@ bool ReadCharacterFile(const std::string& path, PLAYER& out, FileRefusal* refusa
            DecodeCharacter(bytes, out, refusal);
 }
 
-bool ReadSavedGameFile(const std::string& path, SavedGame& out, FileRefusal* refusal) {
+bool ReadSavedGameFile(const std::string& path, GameState& out, FileRefusal* refusal) {
     std::vector<uint8_t> bytes;
     if (path.empty()) {
         if (refusal) *refusal = {0, "(file)", "no file was chosen"};
@@ -110,9 +110,9 @@ bool WriteCharacterFile(const std::string& path, const PLAYER& character, std::s
     return WriteFileAtomically(path, bytes, error);
 }
 
-bool WriteSavedGameFile(const std::string& path, const SavedGame& saved, std::string& error) {
+bool WriteSavedGameFile(const std::string& path, const GameState& state, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!EncodeSavedGame(saved, bytes)) {
+    if (!EncodeSavedGame(state, bytes)) {
         error = "a text is too long for a saved game";
         return false;
     }
@@ -156,12 +156,11 @@ SaveOutcome SaveCharacterRecord(Game& game, const PLAYER& character) {
 }
 
 void SaveGame(Game& game) {
-    const SavedGame saved = SavedGameFromState(game.state);
     std::string path = AskForFile(game, true, kSavedGameFilter, SavesFolder(game.state), "");
     if (path.empty()) return;
     path = WithExtension(path, "dms");
     std::string error;
-    if (!WriteSavedGameFile(path, saved, error)) {
+    if (!WriteSavedGameFile(path, game.state, error)) {
         game.host.MessageBox(kErrorSavingGame);
         return;
     }
@@ -171,13 +170,11 @@ void SaveGame(Game& game) {
 bool LoadGame(Game& game) {
     const std::string path = AskForFile(game, false, kSavedGameFilter, SavesFolder(game.state), "");
     if (path.empty()) return false;
-    SavedGame saved;
-    if (!ReadSavedGameFile(path, saved)) {
+    GameState& state = game.state;
+    if (!ReadSavedGameFile(path, state)) {
         game.host.MessageBox(kErrorReadingGame);
         return false;
     }
-    GameState& state = game.state;
-    ApplySavedGame(saved, state);
     ShowDialog(game, "Game has been loaded from disk.");
     state.LoadPending = True;
     state.GameActive = True;

@@ -13,7 +13,6 @@ namespace duskmoor {
 
 struct Game;
 struct GameState;
-struct SavedGame;
 struct FileRefusal;
 
 // What the file dialogs show and where they start.
@@ -30,10 +29,11 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 // Whole-file reading and checked writing of the two formats. A read fills
 // `out` only when the whole file is good; `refusal` (when given) says why not.
 bool ReadCharacterFile(const std::string& path, PLAYER& out, FileRefusal* refusal = nullptr);
-bool ReadSavedGameFile(const std::string& path, SavedGame& out, FileRefusal* refusal = nullptr);
+// A saved game changes only the fields of `out` that a saved game holds.
+bool ReadSavedGameFile(const std::string& path, GameState& out, FileRefusal* refusal = nullptr);
 // Writes through a temporary file and keeps the previous file as a ".bak".
 bool WriteCharacterFile(const std::string& path, const PLAYER& character, std::string& error);
-bool WriteSavedGameFile(const std::string& path, const SavedGame& saved, std::string& error);
+bool WriteSavedGameFile(const std::string& path, const GameState& state, std::string& error);
 
 // From the game menu: adds one character from a file to the party (in town only).
 void LoadCharacter(Game& game);

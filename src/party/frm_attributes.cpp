@@ -4,7 +4,7 @@
 
 #include "core/codepage.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -33,17 +33,17 @@ frmAttributes::frmAttributes(Game& game) : Screen(game.host, "frmAttributes", kW
         caption.caption = text;
         caption.font_size = 12;
         caption.align = TextAlign::Right;
-        caption.fore = Rgb(220, 210, 180);
+        caption.fore = palette::Caption;
         Control& value = Add(ControlKind::Label, label, kValueX, y + 1, kValueWidth, 21);
         value.font_size = 13;
         value.bold = true;
         value.align = TextAlign::Center;
         value.back_visible = true;
-        value.back = Rgb(10, 10, 16);
-        value.fore = colors::Gold;
+        value.back = palette::ReadoutBack;
+        value.fore = palette::Heading;
     }
-    AddButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 16,
-              kButtonWidth, kButtonHeight)
+    AddDefaultButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 16,
+                     kButtonWidth, kButtonHeight)
         .on_click = [this] { Close(); };
 }
 

@@ -4,7 +4,7 @@
 #include "party/code_tables.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -18,9 +18,6 @@ constexpr int kAbilityValueWidth = 64;
 constexpr int kButtonWidth = 110, kButtonHeight = 34;
 constexpr int kNameLength = 20, kAgeLength = 6;
 
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
-constexpr Color kReadoutBack = Rgb(10, 10, 16);
-
 // The six ability labels, in rolling order, and the hit-point label.
 constexpr const char* kAbilityLabels[kAbilityCount] = {"lblShowStrength",     "lblShowIntelligence",
                                                        "lblShowWisdom",       "lblShowDexterity",
@@ -29,14 +26,9 @@ constexpr const char* kAbilityCaptions[kAbilityCount] = {
     "Strength:", "Intelligence:", "Wisdom:", "Dexterity:", "Constitution:", "Charisma:"};
 constexpr const char* kHitPointsLabel = "lblShowHitPoints";
 
-Control& AddCaption(Screen& screen, const std::string& name, const std::string& text, int x, int y,
-                    int width) {
-    Control& caption = screen.Add(ControlKind::Label, name, x, y + 4, width, kFieldHeight - 4);
-    caption.caption = text;
-    caption.font_size = 12;
-    caption.align = TextAlign::Right;
-    caption.fore = kCaptionColor;
-    return caption;
+Control& AddFieldCaption(Screen& screen, const std::string& name, const std::string& text, int x, int y,
+                         int width) {
+    return AddCaption(screen, name, text, x, y + 4, width, kFieldHeight - 4);
 }
 
 std::vector<std::string> Names(std::string (*name_of)(int16_t), int16_t count) {
@@ -57,7 +49,8 @@ frmGenerator::frmGenerator(Game& game) : Screen(game.host, "frmGenerator", kWidt
     AddButton(*this, "cmdRoll", "Roll", gap, buttons_y, kButtonWidth, kButtonHeight).on_click = [this] {
         Roll();
     };
-    AddButton(*this, "cmdAccept", "Accept", 2 * gap + kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
+    AddDefaultButton(*this, "cmdAccept", "Accept", 2 * gap + kButtonWidth, buttons_y, kButtonWidth,
+                     kButtonHeight)
         .on_click = [this] { Accept(); };
     AddButton(*this, "cmdDone", "Done", 3 * gap + 2 * kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
         .on_click = [this] { Close(); };
@@ -66,11 +59,9 @@ frmGenerator::frmGenerator(Game& game) : Screen(game.host, "frmGenerator", kWidt
 void frmGenerator::BuildBio() {
     auto text_box = [this](const char* name, int row, const char* caption, int length) {
         const int y = kFirstRow + row * kBioRowStep;
-        AddCaption(*this, std::string("lblCaption") + (name + 3), caption, kBioCaptionX, y, kBioCaptionWidth);
-        Control& box = Add(ControlKind::TextBox, name, kBioFieldX, y, kBioFieldWidth, kFieldHeight);
-        box.font_size = 12;
-        box.fore = colors::Black;
-        box.max_length = length;
+        AddFieldCaption(*this, std::string("lblCaption") + (name + 3), caption, kBioCaptionX, y,
+                        kBioCaptionWidth);
+        AddTextBox(*this, name, kBioFieldX, y, kBioFieldWidth, kFieldHeight).max_length = length;
     };
     text_box("txtName", 0, "Name:", kNameLength);
     text_box("txtAge", 1, "Age:", kAgeLength);
@@ -82,29 +73,19 @@ void frmGenerator::BuildBio() {
 
 Control& frmGenerator::AddList(const char* name, int row, const char* caption) {
     const int y = kFirstRow + row * kBioRowStep;
-    AddCaption(*this, std::string("lblCaption") + (name + 3), caption, kBioCaptionX, y, kBioCaptionWidth);
-    Control& list = Add(ControlKind::List, name, kBioFieldX, y, kBioFieldWidth, kFieldHeight);
-    list.font_size = 12;
-    list.fore = colors::Black;
-    return list;
+    AddFieldCaption(*this, std::string("lblCaption") + (name + 3), caption, kBioCaptionX, y,
+                    kBioCaptionWidth);
+    return duskmoor::AddList(*this, name, kBioFieldX, y, kBioFieldWidth, kFieldHeight);
 }
 
 void frmGenerator::BuildAbilities() {
-    Control& frame = Add(ControlKind::Label, "lblAbilityFrame", kAbilityCaptionX - 8, kFirstRow - 8,
-                         kWidth - kAbilityCaptionX - 8, 7 * kAbilityRowStep + 12);
-    frame.back_visible = true;
-    frame.back = Rgb(30, 27, 38);
+    AddInset(*this, "lblAbilityFrame", kAbilityCaptionX - 8, kFirstRow - 8, kWidth - kAbilityCaptionX - 8,
+             7 * kAbilityRowStep + 12);
     auto readout = [this](const char* name, int row, const char* caption) {
         const int y = kFirstRow + row * kAbilityRowStep;
-        AddCaption(*this, std::string("lblCaption") + (name + 7), caption, kAbilityCaptionX, y,
-                   kAbilityCaptionWidth);
-        Control& value = Add(ControlKind::Label, name, kAbilityValueX, y + 2, kAbilityValueWidth, 21);
-        value.font_size = 13;
-        value.bold = true;
-        value.align = TextAlign::Center;
-        value.back_visible = true;
-        value.back = kReadoutBack;
-        value.fore = colors::Gold;
+        AddFieldCaption(*this, std::string("lblCaption") + (name + 7), caption, kAbilityCaptionX, y,
+                        kAbilityCaptionWidth);
+        AddReadout(*this, name, kAbilityValueX, y + 2, kAbilityValueWidth, 21);
     };
     for (int ability = 0; ability < kAbilityCount; ++ability)
         readout(kAbilityLabels[ability], ability, kAbilityCaptions[ability]);

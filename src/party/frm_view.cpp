@@ -6,8 +6,8 @@
 #include "party/frm_attributes.h"
 #include "party/party.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -15,8 +15,8 @@ constexpr int kWidth = 480, kHeight = 330;
 constexpr int kFirstRow = 50, kRowStep = 26;
 constexpr int kLeftCaptionX = 14, kRightCaptionX = 244, kCaptionWidth = 92, kValueWidth = 130;
 constexpr int kButtonWidth = 110, kButtonHeight = 34;
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
-constexpr Color kValueColor = Rgb(255, 244, 214);
+constexpr Color kCaptionColor = palette::Caption;
+constexpr Color kValueColor = palette::Value;
 
 struct SheetLine {
     const char* label;
@@ -63,7 +63,7 @@ frmView::frmView(Game& game) : Screen(game.host, "frmView", kWidth, kHeight), ga
     };
     AddButton(*this, "cmdStats", "Attributes", 2 * gap + kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
         .on_click = [this] { Stats(); };
-    AddButton(*this, "cmdOK", "OK", 3 * gap + 2 * kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
+    AddDefaultButton(*this, "cmdOK", "OK", 3 * gap + 2 * kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
         .on_click = [this] { OK(); };
 }
 

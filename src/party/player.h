@@ -52,56 +52,46 @@ struct PLAYER {
     // Walks every field in file order, by name; `visit` is a reader, a writer
     // or anything else that wants the fields, so saving, loading and naming
     // share this one description.
-    template <typename Visitor>
-    void Fields(Visitor& visit) {
-        FieldsOf(*this, visit);
-    }
-    template <typename Visitor>
-    void Fields(Visitor& visit) const {
-        FieldsOf(*this, visit);
-    }
-
-  private:
-    template <typename Self, typename Visitor>
-    static void FieldsOf(Self& p, Visitor& visit) {
-        visit.Field("Name", p.Name);
-        visit.Field("Class", p.Class);
-        visit.Field("Race", p.Race);
-        visit.Field("Gender", p.Gender);
-        visit.Field("Age", p.Age);
-        visit.Field("Alignment", p.Alignment);
-        visit.Field("Weapon", p.Weapon);
-        visit.Field("Pack", p.Pack);
-        visit.Field("PackCount", p.PackCount);
-        visit.Field("ToHit", p.ToHit);
-        visit.Field("Armor", p.Armor);
-        visit.Field("Experience", p.Experience);
-        visit.Field("MaxHP", p.MaxHP);
-        visit.Field("HP", p.HP);
-        visit.Field("AC", p.AC);
-        visit.Field("Gold", p.Gold);
-        visit.Field("Silver", p.Silver);
-        visit.Field("Copper", p.Copper);
-        visit.Field("Load", p.Load);
-        visit.Field("MaxLoad", p.MaxLoad);
-        visit.Field("Position", p.Position);
-        visit.Field("Status", p.Status);
-        visit.Field("Level", p.Level);
-        visit.Field("Strength", p.Strength);
-        visit.Field("Wisdom", p.Wisdom);
-        visit.Field("Intelligence", p.Intelligence);
-        visit.Field("Dexterity", p.Dexterity);
-        visit.Field("Constitution", p.Constitution);
-        visit.Field("Charisma", p.Charisma);
-        visit.Field("Active", p.Active);
-        visit.Field("Reserved", p.Reserved);
-        visit.Field("BattleCommand", p.BattleCommand);
-        visit.Field("BattleTarget", p.BattleTarget);
-        visit.Field("Reserved2", p.Reserved2);
-        visit.Field("Spells", p.Spells);
-        visit.Field("CastSpell", p.CastSpell);
-        visit.Field("CastSource", p.CastSource);
-        visit.Field("CastIndex", p.CastIndex);
+    template <typename Visitor, typename... Self>
+    static void FieldsOf(Visitor& visit, Self&... p) {
+        visit.Field("Name", p.Name...);
+        visit.Field("Class", p.Class...);
+        visit.Field("Race", p.Race...);
+        visit.Field("Gender", p.Gender...);
+        visit.Field("Age", p.Age...);
+        visit.Field("Alignment", p.Alignment...);
+        visit.Field("Weapon", p.Weapon...);
+        visit.Field("Pack", p.Pack...);
+        visit.Field("PackCount", p.PackCount...);
+        visit.Field("ToHit", p.ToHit...);
+        visit.Field("Armor", p.Armor...);
+        visit.Field("Experience", p.Experience...);
+        visit.Field("MaxHP", p.MaxHP...);
+        visit.Field("HP", p.HP...);
+        visit.Field("AC", p.AC...);
+        visit.Field("Gold", p.Gold...);
+        visit.Field("Silver", p.Silver...);
+        visit.Field("Copper", p.Copper...);
+        visit.Field("Load", p.Load...);
+        visit.Field("MaxLoad", p.MaxLoad...);
+        visit.Field("Position", p.Position...);
+        visit.Field("Status", p.Status...);
+        visit.Field("Level", p.Level...);
+        visit.Field("Strength", p.Strength...);
+        visit.Field("Wisdom", p.Wisdom...);
+        visit.Field("Intelligence", p.Intelligence...);
+        visit.Field("Dexterity", p.Dexterity...);
+        visit.Field("Constitution", p.Constitution...);
+        visit.Field("Charisma", p.Charisma...);
+        visit.Field("Active", p.Active...);
+        visit.Field("Reserved", p.Reserved...);
+        visit.Field("BattleCommand", p.BattleCommand...);
+        visit.Field("BattleTarget", p.BattleTarget...);
+        visit.Field("Reserved2", p.Reserved2...);
+        visit.Field("Spells", p.Spells...);
+        visit.Field("CastSpell", p.CastSpell...);
+        visit.Field("CastSource", p.CastSource...);
+        visit.Field("CastIndex", p.CastIndex...);
     }
 };
 

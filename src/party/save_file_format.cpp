@@ -5,7 +5,9 @@
 
 #include "core/binary_io.h"
 #include "core/codepage.h"
+#include "core/field_list.h"
 #include "core/int16.h"
+#include "items/item_catalogue.h"
 #include "party/code_tables.h"
 #include "shell/game_state.h"
 #include "world/block_tables.h"
@@ -34,7 +36,7 @@ class FieldNames {
     void Nested(const char* name, size_t index, const Record& record) {
         const std::string outer = prefix_;
         prefix_ = outer + name + "[" + std::to_string(index) + "].";
-        record.Fields(*this);
+        VisitFields(*this, record);
         prefix_ = outer;
     }
 
@@ -181,16 +183,47 @@ class Checker {
 constexpr int16_t kPackRoom = 24;
 constexpr int kSpellPairs = 13;
 constexpr int16_t kHighestSpell = 16;
-constexpr int kMaxMapSide = 20;
 constexpr int kMapCellsUsed = 400;
+constexpr int16_t kKnownStatusBits =
+    status::Ok | status::Unconscious | status::Poisoned | status::Diseased | status::Cursed | status::Dead;
 
 bool IsSpellState(int16_t state) {
     // Empty, ready to cast, chosen to be learned at the next rest.
     return state == 0 || state == 1 || state == 3;
 }
 
-void CheckCharacter(Checker& check, const PLAYER& character) {
+void RequireFlag(Checker& check, const int16_t& flag) {
+    check.Require(flag, flag == True || flag == False, "a flag is 0 or -1, not " + std::to_string(flag));
+}
+
+void RequireZero(Checker& check, const int16_t& reserved) {
+    check.Require(reserved, reserved == 0, "a reserved field is 0, not " + std::to_string(reserved));
+}
+
+// The weapon in hand and the armour worn: none (0) or an item.
+void RequireItemOrNone(Checker& check, const int16_t& code) {
+    check.Require(code, code == 0 || FindItem(code) != nullptr, "no item has code " + std::to_string(code));
+}
+
+// The pack's entries 0 .. PackCount - 1 hold items, in order; the rest are 0.
+void CheckPack(Checker& check, const PLAYER& character) {
     check.InRange(character.PackCount, 0, kPackRoom);
+    if (!check.ok()) return;
+    for (int entry = 0; entry < static_cast<int>(character.Pack.size()); ++entry) {
+        const int16_t& code = character.Pack[entry];
+        if (entry < character.PackCount) {
+            check.Require(code, FindItem(code) != nullptr, "no item has code " + std::to_string(code));
+        } else {
+            check.Require(code, code == 0,
+                          "an entry beyond the pack's " + std::to_string(character.PackCount) +
+                              " items is 0, not " + std::to_string(code));
+        }
+    }
+}
+
+// `MaxLoad` is 1600 for every character; a slot never filled holds 0. The
+// checks go in the order of the fields, so that the first fault named is the first in the file.
+void CheckCharacter(Checker& check, const PLAYER& character, bool empty_slot = false) {
     check.Require(character.Class, !ClassNameOf(character.Class).empty(),
                   "no class has code " + std::to_string(character.Class));
     check.Require(character.Race, !RaceNameOf(character.Race).empty(),
@@ -199,6 +232,17 @@ void CheckCharacter(Checker& check, const PLAYER& character) {
                   "no gender has code " + std::to_string(character.Gender));
     check.Require(character.Alignment, !AlignmentNameOf(character.Alignment).empty(),
                   "no alignment has code " + std::to_string(character.Alignment));
+    RequireItemOrNone(check, character.Weapon);
+    CheckPack(check, character);
+    RequireItemOrNone(check, character.Armor);
+    check.Require(character.MaxLoad, character.MaxLoad == kMaxLoad || (empty_slot && character.MaxLoad == 0),
+                  "the most a character carries is " + std::to_string(kMaxLoad) + ", not " +
+                      std::to_string(character.MaxLoad));
+    check.Require(character.Status, (character.Status & ~kKnownStatusBits) == 0,
+                  "status " + std::to_string(character.Status) + " has bits of no status");
+    RequireFlag(check, character.Active);
+    for (const int16_t& reserved : character.Reserved) RequireZero(check, reserved);
+    RequireZero(check, character.Reserved2);
     for (int pair = 0; pair < kSpellPairs; ++pair) {
         const int16_t& state = character.Spells[2 * pair];
         const int16_t& spell = character.Spells[2 * pair + 1];
@@ -210,11 +254,11 @@ void CheckCharacter(Checker& check, const PLAYER& character) {
 
 // The party's rule: slots 0 .. NumPlayers - 1 are in play, active, and each
 // holds the character at marching position slot + 1; the others are empty.
-void CheckParty(Checker& check, const SavedGame& saved) {
+void CheckParty(Checker& check, const GameState& saved) {
     check.InRange(saved.NumPlayers, 0, 4);
     for (int slot = 0; slot < 4 && check.ok(); ++slot) {
         const PLAYER& character = saved.Party[slot];
-        CheckCharacter(check, character);
+        // Whether the slot is in play at all explains more than any of its fields.
         if (slot < saved.NumPlayers) {
             check.Require(character.Active, character.Active == True,
                           "a character in play has Active -1, not " + std::to_string(character.Active));
@@ -225,44 +269,54 @@ void CheckParty(Checker& check, const SavedGame& saved) {
             check.Require(character.Active, character.Active == False,
                           "a slot beyond NumPlayers has Active 0, not " + std::to_string(character.Active));
         }
+        CheckCharacter(check, character, slot >= saved.NumPlayers);
+        // Characters are told apart by name (loading refuses a second of a name).
+        for (int earlier = 0; earlier < slot && slot < saved.NumPlayers; ++earlier) {
+            check.Require(character.Name, character.Name != saved.Party[earlier].Name,
+                          "slot " + std::to_string(earlier) + " holds a character of the same name");
+        }
     }
 }
 
-// Some width of at most 20 cells that puts (x, y) at `cell`.
-bool CellFitsSomeWidth(int x, int y, int cell) {
-    for (int width = x + 1; width <= kMaxMapSide; ++width)
-        if (y * width + x == cell) return true;
-    return false;
-}
-
-void CheckPosition(Checker& check, const SavedGame& saved) {
+void CheckPosition(Checker& check, const GameState& saved) {
     const BlockInfo* block = FindBlock(saved.CurrentBlock);
     check.Require(saved.CurrentBlock, block != nullptr,
                   "no block has number " + std::to_string(saved.CurrentBlock));
-    check.InRange(saved.PosX, 0, kMaxMapSide - 1);
-    check.InRange(saved.PosY, 0, kMaxMapSide - 1);
+    if (!check.ok()) return;
+    // The block's map is exactly this wide (a map of another width is not
+    // loaded) and holds at most 400 cells.
+    const int width = block->map_width;
+    check.InRange(saved.PosX, 0, width - 1);
+    check.InRange(saved.PosY, 0, kMapCellsUsed / width - 1);
     check.InRange(saved.Facing, 0, 3);
     check.InRange(saved.PosCell, 0, kMapCellsUsed - 1);
-    if (!check.ok()) return;
-    const int width = block->map_width;
-    if (width > 0) {
-        check.Require(saved.PosX, saved.PosX < width,
-                      "column " + std::to_string(saved.PosX) + " lies beyond the block's " +
-                          std::to_string(width) + " columns");
-        check.Require(saved.PosCell, saved.PosCell == saved.PosY * width + saved.PosX,
-                      "cell " + std::to_string(saved.PosCell) + " is not column " +
-                          std::to_string(saved.PosX) + ", row " + std::to_string(saved.PosY) + " of a map " +
-                          std::to_string(width) + " cells wide");
-    } else {
-        check.Require(saved.PosCell, CellFitsSomeWidth(saved.PosX, saved.PosY, saved.PosCell),
-                      "cell " + std::to_string(saved.PosCell) + " cannot be column " +
-                          std::to_string(saved.PosX) + ", row " + std::to_string(saved.PosY) + " of any map");
+    check.Require(saved.PosCell, saved.PosCell == saved.PosY * width + saved.PosX,
+                  "cell " + std::to_string(saved.PosCell) + " is not column " + std::to_string(saved.PosX) +
+                      ", row " + std::to_string(saved.PosY) + " of a map " + std::to_string(width) +
+                      " cells wide");
+}
+
+// Blocks 22..25 have no map and no encounters: their records stay as a new
+// game or a cleared table leaves them.
+bool IsEmptyBlock(const BlockEncounters& encounters) {
+    BlockEncounters unset;
+    unset.Cell.fill(-1);
+    return encounters == BlockEncounters{} || encounters == unset;
+}
+
+void CheckEncounters(Checker& check, const GameState& saved) {
+    for (int block = 0; block < kEncounterBlocks; ++block) {
+        const BlockEncounters& encounters = saved.Encounters[block];
+        for (const int16_t& cell : encounters.Cell) check.InRange(cell, -1, kMapCellsUsed - 1);
+        for (const int16_t& pending : encounters.Pending) RequireFlag(check, pending);
+        if (block < kBlockCount) continue;
+        check.Require(encounters.Cell[0], IsEmptyBlock(encounters),
+                      "block " + std::to_string(block) + " has no map, so no encounters");
     }
 }
 
-void CheckWorld(Checker& check, const SavedGame& saved) {
-    for (const BlockEncounters& block : saved.Encounters)
-        for (const int16_t& cell : block.Cell) check.InRange(cell, -1, kMapCellsUsed - 1);
+void CheckWorld(Checker& check, const GameState& saved) {
+    CheckEncounters(check, saved);
     // The quest table holds flags; no object 0 exists to be redeemed.
     for (const int16_t& done : saved.QuestsDone)
         check.Require(
@@ -273,17 +327,33 @@ void CheckWorld(Checker& check, const SavedGame& saved) {
     // Two steps make a minute: the counter is 0 or 1 between steps.
     check.Require(saved.StepFraction, saved.StepFraction == 0.0f || saved.StepFraction == 1.0f,
                   "the step counter is 0 or 1, not " + FormatValue(saved.StepFraction));
+    RequireFlag(check, saved.RoomRented);
+    RequireFlag(check, saved.SearchMode);
+    RequireFlag(check, saved.WagonRide);
 }
 
-template <typename Record>
-bool Encode(const Record& record, std::vector<uint8_t>& bytes) {
-    Record copy = record;
-    ByteWriter writer;
-    copy.Fields(writer);
+bool Encoded(const ByteWriter& writer, std::vector<uint8_t>& bytes) {
     if (!writer.ok()) return false;
     bytes = writer.bytes();
     return true;
 }
+
+// Walks two states' saved parts side by side.
+class SavedPartComparer {
+  public:
+    template <typename T>
+    void Field(const char* /*name*/, const T& one, const T& other) {
+        same_ = same_ && one == other;
+    }
+    template <typename Record>
+    void Nested(const char* /*name*/, size_t /*index*/, const Record& one, const Record& other) {
+        same_ = same_ && one == other;
+    }
+    bool same() const { return same_; }
+
+  private:
+    bool same_ = true;
+};
 
 bool Refuse(FileRefusal* out, const FileRefusal& why) {
     if (out) *out = why;
@@ -296,68 +366,30 @@ std::string FileRefusal::Describe() const {
     return "byte " + std::to_string(offset) + ", " + field + ": " + reason;
 }
 
-SavedGame SavedGameFromState(const GameState& state) {
-    SavedGame saved;
-    saved.NumPlayers = state.NumPlayers;
-    saved.Party = state.Party;
-    saved.CurrentBlock = state.CurrentBlock;
-    saved.PosX = state.PosX;
-    saved.PosY = state.PosY;
-    saved.PosCell = state.PosCell;
-    saved.Facing = state.Facing;
-    saved.Encounters = state.Encounters;
-    saved.GameHour = state.GameHour;
-    saved.GameMinute = state.GameMinute;
-    saved.StepFraction = state.StepFraction;
-    saved.RoomRented = state.RoomRented;
-    saved.BankGold = state.BankGold;
-    saved.BankSilver = state.BankSilver;
-    saved.BankCopper = state.BankCopper;
-    saved.SearchMode = state.SearchMode;
-    saved.QuestsDone = state.QuestsDone;
-    saved.WagonRide = state.WagonRide;
-    saved.LogText = state.LogText;
-    saved.CluesText = state.CluesText;
-    return saved;
-}
-
-void ApplySavedGame(const SavedGame& saved, GameState& state) {
-    state.NumPlayers = saved.NumPlayers;
-    state.Party = saved.Party;
-    state.CurrentBlock = saved.CurrentBlock;
-    state.GameHour = saved.GameHour;
-    state.GameMinute = saved.GameMinute;
-    state.StepFraction = saved.StepFraction;
-    state.RoomRented = saved.RoomRented;
-    state.SearchMode = saved.SearchMode;
-    state.PosX = saved.PosX;
-    state.PosY = saved.PosY;
-    state.PosCell = saved.PosCell;
-    state.Facing = saved.Facing;
-    state.BankGold = saved.BankGold;
-    state.BankSilver = saved.BankSilver;
-    state.BankCopper = saved.BankCopper;
-    state.WagonRide = saved.WagonRide;
-    state.QuestsDone = saved.QuestsDone;
-    state.LogText = saved.LogText;
-    state.CluesText = saved.CluesText;
-    state.Encounters = saved.Encounters;
+bool SameSavedPart(const GameState& one, const GameState& other) {
+    SavedPartComparer compare;
+    VisitSavedPart(compare, one, other);
+    return compare.same();
 }
 
 bool EncodeCharacter(const PLAYER& character, std::vector<uint8_t>& bytes) {
-    return Encode(character, bytes);
+    ByteWriter writer;
+    VisitFields(writer, character);
+    return Encoded(writer, bytes);
 }
 
-bool EncodeSavedGame(const SavedGame& saved, std::vector<uint8_t>& bytes) {
-    return Encode(saved, bytes);
+bool EncodeSavedGame(const GameState& state, std::vector<uint8_t>& bytes) {
+    ByteWriter writer;
+    VisitSavedPart(writer, state);
+    return Encoded(writer, bytes);
 }
 
 bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
     PLAYER character;
-    FieldNames names([&character](FieldNames& names) { character.Fields(names); });
+    FieldNames names([&character](FieldNames& names) { VisitFields(names, character); });
     TracingReader reader(bytes, names, readings);
-    character.Fields(reader);
+    VisitFields(reader, character);
     FileRefusal why;
     if (!reader.Finish(why)) return Refuse(refusal, why);
     Checker check(reader, names);
@@ -367,12 +399,12 @@ bool DecodeCharacter(std::span<const uint8_t> bytes, PLAYER& out, FileRefusal* r
     return true;
 }
 
-bool DecodeSavedGame(std::span<const uint8_t> bytes, SavedGame& out, FileRefusal* refusal,
+bool DecodeSavedGame(std::span<const uint8_t> bytes, GameState& out, FileRefusal* refusal,
                      std::vector<FieldReading>* readings) {
-    SavedGame saved;
-    FieldNames names([&saved](FieldNames& names) { saved.Fields(names); });
+    GameState saved = out;
+    FieldNames names([&saved](FieldNames& names) { VisitSavedPart(names, saved); });
     TracingReader reader(bytes, names, readings);
-    saved.Fields(reader);
+    VisitSavedPart(reader, saved);
     FileRefusal why;
     if (!reader.Finish(why)) return Refuse(refusal, why);
     Checker check(reader, names);

@@ -1,6 +1,6 @@
 #include "shell/frm_credits.h"
 
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -25,9 +25,9 @@ frmCredits::frmCredits(Host& host) : Screen(host, "frmCredits", kWidth, kHeight)
     credits.caption = kCredits;
     credits.font_size = 12;
     credits.align = TextAlign::Center;
-    credits.fore = Rgb(230, 224, 200);
-    AddButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 16,
-              kButtonWidth, kButtonHeight)
+    credits.fore = palette::Text;
+    AddDefaultButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 16,
+                     kButtonWidth, kButtonHeight)
         .on_click = [this] { Close(); };
 }
 

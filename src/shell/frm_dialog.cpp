@@ -1,17 +1,51 @@
 #include "shell/frm_dialog.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "shell/game.h"
 #include "ui/host.h"
-#include "ui/script_host.h"
+#include "ui/widget_style.h"
+#include "ui/window_layout.h"
 
 namespace duskmoor {
 namespace {
-constexpr int kWidth = 360;
-constexpr int kHeight = 170;
-constexpr int kButtonWidth = 84;
-constexpr int kButtonTop = 126;
+constexpr int kMargin = 18;
+constexpr int kNarrowest = 300;
+constexpr int kWidestText = 520;
+constexpr int kButtonWidth = 84, kButtonHeight = 30;
+constexpr int kPasswordWidth = 180, kPasswordHeight = 26;
+constexpr int kGap = 14;
+
+// The panel fits its text: one short line makes a small panel, a speech a tall one.
+struct DialogLayout {
+    int width = 0;
+    int height = 0;
+    int text_height = 0;
+    int password_top = 0;
+    int button_top = 0;
+};
+
+DialogLayout LayOut(const std::string& text, int16_t mode) {
+    const TextBlock block = MeasureTextBlock(text, kWidestText, text_size::Body, false);
+    DialogLayout layout;
+    layout.width = std::clamp(block.width + 2 * kMargin, kNarrowest, kLogicalWidth - 16);
+    layout.text_height = block.height + 2;
+    layout.password_top = kMargin + layout.text_height + kGap / 2;
+    layout.button_top = mode == dialog::Password ? layout.password_top + kPasswordHeight + kGap
+                                                 : kMargin + layout.text_height + kGap;
+    layout.height = layout.button_top + kButtonHeight + kMargin;
+    // A text taller than the window keeps its buttons in view; the rest is cut.
+    const int tallest = kLogicalHeight - kTitleBarHeight - 16;
+    if (layout.height > tallest) {
+        const int excess = layout.height - tallest;
+        layout.height = tallest;
+        layout.text_height -= excess;
+        layout.password_top -= excess;
+        layout.button_top -= excess;
+    }
+    return layout;
+}
 }  // namespace
 
 int16_t EscapeAnswer(int16_t mode, int16_t last_answer) {
@@ -36,21 +70,24 @@ bool IsRightPassword(const std::string& typed) {
     return upper == "FEROX";
 }
 
-frmDialog::frmDialog(Game& game) : Screen(game.host, "frmDialog", kWidth, kHeight), game_(game) {
+frmDialog::frmDialog(Game& game)
+    : Screen(game.host, "frmDialog", LayOut(game.state.DialogText, game.state.DialogMode).width,
+             LayOut(game.state.DialogText, game.state.DialogMode).height),
+      game_(game) {
     title = "The Duskmoor";
-    Control& message = Add(ControlKind::Label, "lblMessage", 16, 14, kWidth - 32, 64);
-    message.word_wrap = true;
+    const DialogLayout layout = LayOut(game.state.DialogText, game.state.DialogMode);
+    Control& message =
+        AddText(*this, "lblMessage", "", kMargin, kMargin, width() - 2 * kMargin, layout.text_height);
     message.align = TextAlign::Center;
-    message.font_size = 12;
-    Control& password = Add(ControlKind::TextBox, "txtPassword", 90, 84, 180, 26);
-    password.fore = colors::Black;
+    Control& password = AddTextBox(*this, "txtPassword", (width() - kPasswordWidth) / 2, layout.password_top,
+                                   kPasswordWidth, kPasswordHeight);
     password.max_length = 40;
-    Control& first =
-        Add(ControlKind::Button, "cmdButton1", (kWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, 30);
-    first.caption = "OK";
+    // Enter answers with the first button; the dialog takes the key itself.
+    Control& first = AddDefaultButton(*this, "cmdButton1", "OK", (width() - kButtonWidth) / 2,
+                                      layout.button_top, kButtonWidth, kButtonHeight);
     first.on_click = [this] { Answer(1); };
-    Control& second = Add(ControlKind::Button, "cmdButton2", 2 * kWidth / 3, kButtonTop, kButtonWidth, 30);
-    second.caption = "Cancel";
+    Control& second = AddButton(*this, "cmdButton2", "Cancel", 2 * width() / 3, layout.button_top,
+                                kButtonWidth, kButtonHeight);
     second.visible = false;
     second.on_click = [this] { Answer(2); };
     Control& delay = Add(ControlKind::Timer, "tmrDelay", 0, 0, 0, 0);

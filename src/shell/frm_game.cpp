@@ -6,9 +6,9 @@
 #include "shell/frm_dialog.h"
 #include "shell/frm_remove.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "shell/sound.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -65,7 +65,9 @@ frmGame::frmGame(Game& game, GameMenuReason reason)
     button("imgLoadChar", "LoadHeroBmp", kRightColumn, 0).on_click = [this] { LoadCharacter(game_); };
     button("imgCreateChar", "NewHeroBmp", kRightColumn, 1).on_click = [this] { CreateCharacter(game_); };
     button("imgRemoveChar", "RemoveBmp", kRightColumn, 2).on_click = [this] { RemoveCharacter(game_); };
-    button("imgCancel", "Done2Bmp", kRightColumn, 3).on_click = [this] { BackToGame(); };
+    Control& back = button("imgCancel", "Done2Bmp", kRightColumn, 3);
+    back.on_click = [this] { BackToGame(); };
+    default_button = &back;
     button("imgExit", "ExitBmp", kRightColumn, 4).on_click = [this] { game_.host.Quit(); };
 }
 

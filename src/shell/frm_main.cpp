@@ -15,9 +15,9 @@
 #include "shell/frm_game.h"
 #include "shell/game_clock.h"
 #include "shell/new_game.h"
-#include "shell/screen_style.h"
 #include "shell/sound.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 #include "world/movement.h"
 #include "world/view.h"
 #include "world/wilderness_battle.h"
@@ -37,7 +37,7 @@ const char* kDirectionLetters[4] = {"N", "E", "S", "W"};
 
 frmMain::frmMain(Game& game) : Screen(game.host, "frmMain", 640, 480), game_(game) {
     title = "The Duskmoor";
-    background = Rgb(24, 22, 30);
+    background = palette::ScreenBack;
     BuildControls();
     game_.view = this;
 }
@@ -50,7 +50,7 @@ void frmMain::BuildControls() {
     Control& frame =
         Add(ControlKind::Label, "lblViewFrame", kViewLeft - 3, kViewTop - 3, kViewWidth + 6, kViewHeight + 6);
     frame.back_visible = true;
-    frame.back = Rgb(92, 76, 52);
+    frame.back = palette::Bronze;
     Add(ControlKind::Picture, "picViewPort", kViewLeft, kViewTop, kViewWidth, kViewHeight);
 
     auto command = [this](const char* name, int x, int y) -> Control& {
@@ -70,7 +70,7 @@ void frmMain::BuildControls() {
     Control& search = Add(ControlKind::Label, "lblSearch", kCommandLeft, 210, 162, 20);
     search.caption = "SEARCHING";
     search.align = TextAlign::Center;
-    search.fore = colors::Gold;
+    search.fore = palette::Heading;
     search.bold = true;
     search.visible = false;
 
@@ -79,8 +79,8 @@ void frmMain::BuildControls() {
         label.align = TextAlign::Center;
         label.font_size = 14;
         label.back_visible = true;
-        label.back = Rgb(10, 10, 16);
-        label.fore = Rgb(220, 210, 180);
+        label.back = palette::ReadoutBack;
+        label.fore = palette::Caption;
         return label;
     };
     readout("lblTime", 234);
@@ -111,14 +111,14 @@ void frmMain::BuildPartyPanel() {
     Control& panel = Add(ControlKind::Label, "lblPanel", kViewLeft - 3, kPanelTop - 4, kViewWidth + 6,
                          4 * kPanelRowHeight + 8);
     panel.back_visible = true;
-    panel.back = Rgb(36, 32, 44);
+    panel.back = palette::Inset;
     for (int row = 0; row < 4; ++row) {
         int y = kPanelTop + row * kPanelRowHeight;
         auto cell = [&](const char* base, int x, int width) -> Control& {
             Control& label = Add(ControlKind::Label, std::string(base) + "[" + std::to_string(row) + "]", x,
                                  y, width, kPanelRowHeight - 4);
             label.font_size = 13;
-            label.fore = Rgb(230, 224, 200);
+            label.fore = palette::Text;
             return label;
         };
         Control& name = cell("lblPlayer", 16, 170);
@@ -176,8 +176,10 @@ void frmMain::DrawTitleBackground() {
     }
 }
 
+// The title's words are cut in bold and cast a shadow on the bands, as the
+// captions of the buttons beside them do.
 void frmMain::PrintOnView(int x, int y, const std::string& text) {
-    (*this)["picViewPort"].canvas.DrawText(x, y, text, view_font_size_, view_fore_);
+    DrawShadowedText((*this)["picViewPort"].canvas, x, y, text, view_font_size_, view_fore_, true);
 }
 
 void frmMain::TitleTick() {

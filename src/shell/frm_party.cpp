@@ -5,14 +5,14 @@
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/party_changes.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
 constexpr int kWidth = 340, kHeight = 330;
 constexpr int kRowTop = 50, kRowStep = 30;
 constexpr int kButtonWidth = 110, kButtonHeight = 34;
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
+constexpr Color kCaptionColor = palette::Caption;
 }  // namespace
 
 frmParty::frmParty(Game& game) : Screen(game.host, "frmParty", kWidth, kHeight), game_(game) {
@@ -20,7 +20,7 @@ frmParty::frmParty(Game& game) : Screen(game.host, "frmParty", kWidth, kHeight),
     AddHeading(*this, "lblTitle", "Marching Order", 12);
     Control& frame = Add(ControlKind::Label, "lblNameFrame", 40, kRowTop - 6, kWidth - 80, 4 * kRowStep + 8);
     frame.back_visible = true;
-    frame.back = Rgb(30, 27, 38);
+    frame.back = palette::Inset;
     for (int row = 0; row < 4; ++row) {
         const int y = kRowTop + row * kRowStep;
         Control& number = Add(ControlKind::Label, "lblPosition[" + std::to_string(row) + "]", 52, y, 30, 24);
@@ -31,12 +31,12 @@ frmParty::frmParty(Game& game) : Screen(game.host, "frmParty", kWidth, kHeight),
         Control& name = Add(ControlKind::Label, "lblName[" + std::to_string(row) + "]", 92, y, 200, 24);
         name.font_size = 13;
         name.bold = true;
-        name.fore = Rgb(230, 224, 200);
+        name.fore = palette::Text;
     }
     Control& gold = Add(ControlKind::Label, "lblGold", 20, kRowTop + 4 * kRowStep + 10, kWidth - 40, 22);
     gold.font_size = 12;
     gold.align = TextAlign::Center;
-    gold.fore = colors::Gold;
+    gold.fore = palette::Heading;
 
     const int switch_y = kRowTop + 4 * kRowStep + 46;
     auto caption = [this, switch_y](const char* name, const char* text, int x, int width) {
@@ -48,7 +48,7 @@ frmParty::frmParty(Game& game) : Screen(game.host, "frmParty", kWidth, kHeight),
     auto box = [this, switch_y](const char* name, int x) {
         Control& text = Add(ControlKind::TextBox, name, x, switch_y, 40, 26);
         text.font_size = 12;
-        text.fore = colors::Black;
+        text.fore = palette::FieldText;
         text.max_length = 2;
     };
     caption("lblSwitch", "Switch", 24, 50);
@@ -58,8 +58,8 @@ frmParty::frmParty(Game& game) : Screen(game.host, "frmParty", kWidth, kHeight),
     AddButton(*this, "cmdSwitch", "Switch", 216, switch_y - 4, 100, kButtonHeight).on_click = [this] {
         Switch();
     };
-    AddButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 14,
-              kButtonWidth, kButtonHeight)
+    AddDefaultButton(*this, "cmdDone", "Done", (kWidth - kButtonWidth) / 2, kHeight - kButtonHeight - 14,
+                     kButtonWidth, kButtonHeight)
         .on_click = [this] { Done(); };
 }
 

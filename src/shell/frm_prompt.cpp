@@ -5,8 +5,8 @@
 #include "party/party.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 
@@ -21,7 +21,7 @@ frmPrompt::frmPrompt(Game& game) : Screen(game.host, "frmPrompt", 330, 250), gam
         frmGenerator generator(game_);
         game_.host.RunModal(generator);
     };
-    Control& done = AddButton(*this, "cmdDone", "Done", 115, 196, 100, 34);
+    Control& done = AddDefaultButton(*this, "cmdDone", "Done", 115, 196, 100, 34);
     done.on_click = [this] { Close(); };
 }
 

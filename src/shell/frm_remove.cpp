@@ -5,7 +5,7 @@
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/party_changes.h"
-#include "shell/screen_style.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -20,16 +20,16 @@ frmRemove::frmRemove(Game& game) : Screen(game.host, "frmRemove", kWidth, kHeigh
     prompt.caption = "Who leaves the party?";
     prompt.font_size = 12;
     prompt.align = TextAlign::Center;
-    prompt.fore = Rgb(220, 210, 180);
+    prompt.fore = palette::Caption;
     Control& list = Add(ControlKind::List, "cmbCharacters", 60, 80, kWidth - 120, 26);
     list.font_size = 12;
-    list.fore = colors::Black;
+    list.fore = palette::FieldText;
     const int buttons_y = kHeight - kButtonHeight - 18;
     const int gap = (kWidth - 2 * kButtonWidth) / 3;
     AddButton(*this, "cmdRemove", "Remove", gap, buttons_y, kButtonWidth, kButtonHeight).on_click = [this] {
         RemoveSelected();
     };
-    AddButton(*this, "cmdDone", "Done", 2 * gap + kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
+    AddDefaultButton(*this, "cmdDone", "Done", 2 * gap + kButtonWidth, buttons_y, kButtonWidth, kButtonHeight)
         .on_click = [this] { Close(); };
 }
 

@@ -2,16 +2,25 @@
 // Every program-wide variable of the game, with its start value. Screens read
 // and change it directly; rules are free functions over it.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "combat/monster.h"
+#include "core/field_list.h"
 #include "core/int16.h"
 #include "events/block_encounters.h"
 #include "party/player.h"
 #include "world/map_cell.h"
 
 namespace duskmoor {
+
+// How long a field of the game state lives.
+enum class Kept {
+    Saved,        // also in a saved game, in the order the field list gives
+    Running,      // for the run only
+    RunningUtf8,  // a text for the run only, in UTF-8 as shown; other texts are in the files' code page
+};
 
 struct GameState {
     // The party and the program.
@@ -122,7 +131,131 @@ struct GameState {
     float RestNeeded = 0.0f;
     // Game minutes walked since poison last bit (0..9).
     int16_t PoisonWalkCounter = 0;
+
+    // Every field by name, for `VisitFields`. The fields a saved game holds
+    // come first, in the file's order; the script runner's names, the saved
+    // game and the file inspector all read this one list.
+    template <typename Visitor, typename... States>
+    static void FieldsOf(Visitor& visit, States&... state) {
+        // The saved game, in the order of the file.
+        visit.Field(Kept::Saved, "NumPlayers", state.NumPlayers...);
+        visit.Records(Kept::Saved, "Party", state.Party...);
+        visit.Field(Kept::Saved, "CurrentBlock", state.CurrentBlock...);
+        visit.Field(Kept::Saved, "PosX", state.PosX...);
+        visit.Field(Kept::Saved, "PosY", state.PosY...);
+        visit.Field(Kept::Saved, "PosCell", state.PosCell...);
+        visit.Field(Kept::Saved, "Facing", state.Facing...);
+        visit.Records(Kept::Saved, "Encounters", state.Encounters...);
+        visit.Field(Kept::Saved, "GameHour", state.GameHour...);
+        visit.Field(Kept::Saved, "GameMinute", state.GameMinute...);
+        visit.Field(Kept::Saved, "StepFraction", state.StepFraction...);
+        visit.Field(Kept::Saved, "RoomRented", state.RoomRented...);
+        visit.Field(Kept::Saved, "BankGold", state.BankGold...);
+        visit.Field(Kept::Saved, "BankSilver", state.BankSilver...);
+        visit.Field(Kept::Saved, "BankCopper", state.BankCopper...);
+        visit.Field(Kept::Saved, "SearchMode", state.SearchMode...);
+        visit.Field(Kept::Saved, "QuestsDone", state.QuestsDone...);
+        visit.Field(Kept::Saved, "WagonRide", state.WagonRide...);
+        visit.Field(Kept::Saved, "LogText", state.LogText...);
+        visit.Field(Kept::Saved, "CluesText", state.CluesText...);
+        // For the run only.
+        visit.Field(Kept::Running, "GameActive", state.GameActive...);
+        visit.Field(Kept::RunningUtf8, "AppPath", state.AppPath...);
+        visit.Field(Kept::Running, "SoundOn", state.SoundOn...);
+        visit.Field(Kept::Running, "SoundBusy", state.SoundBusy...);
+        visit.Field(Kept::Running, "TitleStep", state.TitleStep...);
+        visit.Field(Kept::Running, "SelectedPlayer", state.SelectedPlayer...);
+        visit.Field(Kept::Running, "LoadPending", state.LoadPending...);
+        visit.Field(Kept::Running, "NewGamePending", state.NewGamePending...);
+        visit.Field(Kept::Running, "InWilderness", state.InWilderness...);
+        visit.Field(Kept::Running, "PartyDefeated", state.PartyDefeated...);
+        visit.Field(Kept::Running, "RestState", state.RestState...);
+        visit.Field(Kept::Running, "LogMode", state.LogMode...);
+        visit.Field(Kept::Running, "QuestsMode", state.QuestsMode...);
+        visit.Field(Kept::Running, "MagicMode", state.MagicMode...);
+        visit.Field(Kept::Running, "DialogMode", state.DialogMode...);
+        visit.Field(Kept::RunningUtf8, "DialogText", state.DialogText...);
+        visit.Field(Kept::Running, "DialogResult", state.DialogResult...);
+        visit.Field(Kept::Running, "MapWidth", state.MapWidth...);
+        visit.Field(Kept::Running, "MapHeight", state.MapHeight...);
+        visit.Records(Kept::Running, "Map", state.Map...);
+        visit.Field(Kept::Running, "TownSite", state.TownSite...);
+        visit.Field(Kept::Running, "EncounterKind", state.EncounterKind...);
+        visit.Field(Kept::Running, "EncounterGold", state.EncounterGold...);
+        visit.Field(Kept::Running, "EncounterSilver", state.EncounterSilver...);
+        visit.Field(Kept::Running, "EncounterCopper", state.EncounterCopper...);
+        visit.Field(Kept::Running, "EncounterItems", state.EncounterItems...);
+        visit.Field(Kept::Running, "NoteNumber", state.NoteNumber...);
+        visit.Field(Kept::Running, "QuestObject", state.QuestObject...);
+        visit.Field(Kept::Running, "TrapKind", state.TrapKind...);
+        visit.Field(Kept::Running, "MaxGroups", state.MaxGroups...);
+        visit.Field(Kept::Running, "MaxNumber", state.MaxNumber...);
+        visit.Field(Kept::Running, "RandomGroups", state.RandomGroups...);
+        visit.Records(Kept::Running, "EncounterGroups", state.EncounterGroups...);
+        visit.Field(Kept::Running, "NumGroups", state.NumGroups...);
+        visit.Records(Kept::Running, "Monsters", state.Monsters...);
+        visit.Field(Kept::Running, "NumMonsters", state.NumMonsters...);
+        visit.Field(Kept::Running, "BattleOutcome", state.BattleOutcome...);
+        visit.Field(Kept::Running, "InBattle", state.InBattle...);
+        visit.Field(Kept::Running, "Initiative", state.Initiative...);
+        visit.Field(Kept::Running, "TurnSide", state.TurnSide...);
+        visit.Field(Kept::Running, "NextPressed", state.NextPressed...);
+        visit.Field(Kept::Running, "AcceptingCommands", state.AcceptingCommands...);
+        visit.Field(Kept::Running, "QuestFlags", state.QuestFlags...);
+        visit.Field(Kept::Running, "QuestNotes", state.QuestNotes...);
+        visit.Field(Kept::Running, "SpeechMode", state.SpeechMode...);
+        visit.Field(Kept::Running, "NoteText", state.NoteText...);
+        visit.Field(Kept::RunningUtf8, "BuildingMessage", state.BuildingMessage...);
+        visit.Field(Kept::Running, "BuildingMode", state.BuildingMode...);
+        visit.Field(Kept::Running, "MessageResult", state.MessageResult...);
+        visit.Field(Kept::Running, "BankMode", state.BankMode...);
+        visit.Field(Kept::Running, "TreasureGold", state.TreasureGold...);
+        visit.Field(Kept::Running, "TreasureSilver", state.TreasureSilver...);
+        visit.Field(Kept::Running, "TreasureCopper", state.TreasureCopper...);
+        visit.Field(Kept::Running, "TreasureItems", state.TreasureItems...);
+        visit.Field(Kept::Running, "TradeMode", state.TradeMode...);
+        visit.Field(Kept::Running, "TradeItem", state.TradeItem...);
+        visit.Field(Kept::Running, "TradeSlot", state.TradeSlot...);
+        visit.Field(Kept::Running, "BackpackMode", state.BackpackMode...);
+        visit.Field(Kept::Running, "LootMode", state.LootMode...);
+        visit.Field(Kept::Running, "BrowseParty", state.BrowseParty...);
+        visit.Field(Kept::Running, "PackOwner", state.PackOwner...);
+        visit.Field(Kept::Running, "Looter", state.Looter...);
+        visit.Field(Kept::Running, "PotionChosen", state.PotionChosen...);
+        visit.Field(Kept::Running, "MagicCaster", state.MagicCaster...);
+        visit.Field(Kept::Running, "RestNeeded", state.RestNeeded...);
+        visit.Field(Kept::Running, "PoisonWalkCounter", state.PoisonWalkCounter...);
+    }
 };
+
+// Hands a record visitor (a byte reader or writer, a namer) the saved part of
+// the game state in file order, as if it were one record: `Field` for each
+// value and `Nested` for each record of the party and the encounter table.
+template <typename Visitor>
+class SavedPart {
+  public:
+    explicit SavedPart(Visitor& visit) : visit_(visit) {}
+
+    template <typename... Values>
+    void Field(Kept kept, const char* name, Values&... values) {
+        if (kept == Kept::Saved) visit_.Field(name, values...);
+    }
+    template <typename Table, typename... More>
+    void Records(Kept kept, const char* name, Table& table, More&... more) {
+        if (kept != Kept::Saved) return;
+        for (size_t index = 0; index < table.size(); ++index)
+            visit_.Nested(name, index, table[index], more[index]...);
+    }
+
+  private:
+    Visitor& visit_;
+};
+
+template <typename Visitor, typename... States>
+void VisitSavedPart(Visitor& visit, States&... states) {
+    SavedPart<Visitor> part(visit);
+    VisitFields(part, states...);
+}
 
 // `SearchMode` and `InWilderness` off.
 void SetGlobals(GameState& state);

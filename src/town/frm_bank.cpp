@@ -3,17 +3,17 @@
 #include "core/codepage.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "town/bank.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
 
 constexpr int kWidth = 420, kHeight = 330;
 constexpr int kCoinTop = 110, kCoinStep = 42;
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
-constexpr Color kValueColor = Rgb(255, 244, 214);
+constexpr Color kCaptionColor = palette::Caption;
+constexpr Color kValueColor = palette::Value;
 
 struct CoinRow {
     const char* picture;
@@ -54,7 +54,7 @@ frmBank::frmBank(Game& game) : Screen(game.host, "frmBank", kWidth, kHeight), ga
         shown.fore = kValueColor;
         Control& box = Add(ControlKind::TextBox, row.box, 270, y + 3, 110, 26);
         box.font_size = 12;
-        box.fore = colors::Black;
+        box.fore = palette::FieldText;
         box.max_length = 12;
         Control* shown_label = &shown;
         Control* box_control = &box;

@@ -6,11 +6,11 @@
 #include "items/frm_backpack.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "town/frm_bank.h"
 #include "town/money.h"
 #include "town/training.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -36,7 +36,7 @@ frmMessage::frmMessage(Game& game, bool with_the_king)
     Control& message = Add(ControlKind::Label, "lblMessage", 150, 24, kWidth - 170, kButtonTop - 40);
     message.word_wrap = true;
     message.font_size = 13;
-    message.fore = Rgb(235, 226, 200);
+    message.fore = palette::Text;
     for (int number = 1; number <= 4; ++number)
         AddButton(*this, "cmd" + std::to_string(number), "", 0, kButtonTop, kButtonWidth, kButtonHeight);
 }

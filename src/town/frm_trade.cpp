@@ -5,17 +5,17 @@
 #include "core/codepage.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "shell/screen_style.h"
 #include "town/trade.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
 
 constexpr int kWidth = 320, kHeight = 250;
 constexpr int kFirstRow = 52, kRowHeight = 30;
-constexpr Color kNameColor = Rgb(230, 224, 200);
-constexpr Color kChosenColor = Rgb(235, 40, 30);
+constexpr Color kNameColor = palette::Text;
+constexpr Color kChosenColor = palette::Chosen;
 
 }  // namespace
 

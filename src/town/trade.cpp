@@ -1,5 +1,6 @@
 #include "town/trade.h"
 
+#include "items/can_carry.h"
 #include "items/item_catalogue.h"
 #include "items/pack.h"
 #include "shell/game_state.h"

@@ -24,7 +24,8 @@ constexpr Color Black = Rgb(0, 0, 0);
 constexpr Color White = Rgb(255, 255, 255);
 constexpr Color Red = Rgb(255, 0, 0);
 constexpr Color Backdrop = Rgb(0, 0, 65);
-constexpr Color Panel = Rgb(40, 36, 48);
+// The dark slate every screen of the game stands on.
+constexpr Color Panel = Rgb(24, 22, 30);
 constexpr Color Gold = Rgb(230, 200, 120);
 }  // namespace colors
 

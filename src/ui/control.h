@@ -41,6 +41,7 @@ struct Control {
     Color back = colors::Black;
     bool back_visible = false;  // labels are transparent unless this is set
     bool border = false;        // a single-line border (the pressed look of picture buttons)
+    bool shadow = false;        // text drawn with a dark shadow, as headings are
 
     // Picture buttons and pictures: the resource shown.
     std::string picture;

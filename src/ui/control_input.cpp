@@ -14,6 +14,15 @@ bool TakesMouse(const Control& control) {
 
 }  // namespace
 
+bool PressDefaultButton(Screen& screen) {
+    Control* button = screen.default_button;
+    if (screen.closing() || !button || !button->Clickable() || !button->on_click) return false;
+    // A copy: the click may close the screen and free what it captured.
+    auto click = button->on_click;
+    click();
+    return true;
+}
+
 Control* ControlAt(Screen& screen, int x, int y) {
     const auto& controls = screen.controls();
     // Later controls are drawn over earlier ones, so they are hit first.

@@ -20,6 +20,10 @@ Control* FirstFocusable(Screen& screen);
 // wrapping around; `current` itself when it is the only one, null when none.
 Control* NextFocus(Screen& screen, const Control* current, bool backwards);
 
+// Enter released on a screen that stayed open presses its default button as a
+// click would. False when there is none, or it is hidden or disabled.
+bool PressDefaultButton(Screen& screen);
+
 // Number of characters (not bytes) of a UTF-8 text.
 int CharacterCount(std::string_view utf8);
 // Appends typed UTF-8 text, up to `max_length` characters in all (0: no

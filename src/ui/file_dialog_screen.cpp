@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/safe_file.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -20,12 +21,6 @@ constexpr int kScrollX = kListX + kListWidth + 6, kScrollWidth = 26;
 constexpr int kDateWidth = 130;
 constexpr int kButtonWidth = 100, kButtonHeight = 32;
 constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
-
-constexpr Color kFieldFace = Rgb(255, 255, 255);
-constexpr Color kFieldText = Rgb(0, 0, 0);
-constexpr Color kDateText = Rgb(96, 90, 80);
-constexpr Color kSelection = Rgb(0, 0, 128);
-constexpr Color kCaptionColor = Rgb(220, 210, 180);
 
 char Folded(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -138,11 +133,12 @@ FileDialogScreen::FileDialogScreen(Host& host, const FileDialogRequest& request)
     heading.caption = Description(request.filter);
     heading.font_size = 13;
     heading.bold = true;
-    heading.fore = colors::Gold;
+    heading.fore = palette::Heading;
+    heading.shadow = true;
     Control& folder = Add(ControlKind::Label, "lblFolder", 16, 36, kWidth - 32, 18);
     folder.caption = request.folder;
     folder.font_size = 9;
-    folder.fore = kCaptionColor;
+    folder.fore = palette::Caption;
     BuildList();
     BuildButtons();
     if (request.saving) focus = &(*this)["txtFileName"];
@@ -153,16 +149,16 @@ void FileDialogScreen::BuildList() {
     Control& field = Add(ControlKind::Label, "lblListFrame", kListX - 1, kListY - 1, kListWidth + 2,
                          kRows * kRowHeight + 2);
     field.back_visible = true;
-    field.back = Rgb(96, 96, 96);
+    field.back = palette::BronzeShade;
     Control& inside = Add(ControlKind::Label, "lblListField", kListX, kListY, kListWidth, kRows * kRowHeight);
     inside.back_visible = true;
-    inside.back = kFieldFace;
+    inside.back = palette::Field;
     Control& empty =
         Add(ControlKind::Label, "lblEmpty", kListX, kListY + 2 * kRowHeight, kListWidth, kRowHeight);
     empty.caption = "No files here yet.";
     empty.font_size = 11;
     empty.align = TextAlign::Center;
-    empty.fore = kDateText;
+    empty.fore = palette::FieldDimmed;
     empty.visible = entries_.empty();
     for (int row = 0; row < kRows; ++row) {
         const int y = kListY + row * kRowHeight;
@@ -180,41 +176,26 @@ void FileDialogScreen::BuildList() {
         cell("lblFile", kListX, kListWidth - kDateWidth);
         cell("lblDate", kListX + kListWidth - kDateWidth, kDateWidth).align = TextAlign::Right;
     }
-    Control& up = Add(ControlKind::Button, "cmdScrollUp", kScrollX, kListY - 1, kScrollWidth, 40);
-    up.caption = "\u25B2";
-    up.fore = colors::Black;
+    Control& up = AddButton(*this, "cmdScrollUp", "\u25B2", kScrollX, kListY - 1, kScrollWidth, 40);
     up.on_click = [this] { ScrollTo(first_ - kRows); };
-    Control& down = Add(ControlKind::Button, "cmdScrollDown", kScrollX, kListY + kRows * kRowHeight - 39,
-                        kScrollWidth, 40);
-    down.caption = "\u25BC";
-    down.fore = colors::Black;
+    Control& down = AddButton(*this, "cmdScrollDown", "\u25BC", kScrollX, kListY + kRows * kRowHeight - 39,
+                              kScrollWidth, 40);
     down.on_click = [this] { ScrollTo(first_ + kRows); };
 }
 
 void FileDialogScreen::BuildButtons() {
     const int name_y = kListY + kRows * kRowHeight + 14;
-    Control& caption = Add(ControlKind::Label, "lblFileName", 16, name_y + 5, 80, 20);
-    caption.caption = "File name:";
-    caption.font_size = 11;
-    caption.fore = kCaptionColor;
-    Control& name = Add(ControlKind::TextBox, "txtFileName", 100, name_y, kListWidth - 84, 28);
-    name.font_size = 12;
-    name.fore = kFieldText;
+    Control& caption = AddCaption(*this, "lblFileName", "File name:", 16, name_y + 5, 78, 20);
+    Control& name = AddTextBox(*this, "txtFileName", 100, name_y, kListWidth - 84, 28);
     name.caption = request_.default_name;
     caption.visible = name.visible = request_.saving;
 
     const int buttons_y = height() - kButtonHeight - 14;
-    Control& ok = Add(ControlKind::Button, "cmdOK", kWidth - 2 * kButtonWidth - 30, buttons_y, kButtonWidth,
-                      kButtonHeight);
-    ok.caption = request_.saving ? "Save" : "Open";
-    ok.font_size = 12;
-    ok.fore = colors::Black;
+    Control& ok = AddDefaultButton(*this, "cmdOK", request_.saving ? "Save" : "Open",
+                                   kWidth - 2 * kButtonWidth - 30, buttons_y, kButtonWidth, kButtonHeight);
     ok.on_click = [this] { Accept(); };
-    Control& cancel = Add(ControlKind::Button, "cmdCancel", kWidth - kButtonWidth - 16, buttons_y,
-                          kButtonWidth, kButtonHeight);
-    cancel.caption = "Cancel";
-    cancel.font_size = 12;
-    cancel.fore = colors::Black;
+    Control& cancel = AddButton(*this, "cmdCancel", "Cancel", kWidth - kButtonWidth - 16, buttons_y,
+                                kButtonWidth, kButtonHeight);
     cancel.on_click = [this] { Cancel(); };
 }
 
@@ -249,9 +230,9 @@ void FileDialogScreen::ShowRows() {
         date.caption = used ? TimeText(entries_[entry].modified) + " " : std::string();
         name.enabled = date.enabled = used;
         name.back_visible = date.back_visible = chosen;
-        name.back = date.back = kSelection;
-        name.fore = chosen ? colors::White : kFieldText;
-        date.fore = chosen ? colors::White : kDateText;
+        name.back = date.back = palette::Selection;
+        name.fore = chosen ? palette::SelectionText : palette::FieldText;
+        date.fore = chosen ? palette::SelectionText : palette::FieldDimmed;
     }
     (*this)["cmdScrollUp"].enabled = first_ > 0;
     (*this)["cmdScrollDown"].enabled = first_ + kRows < count;

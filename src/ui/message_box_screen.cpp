@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/screen_painter.h"
+#include "ui/widget_style.h"
 #include "ui/window_layout.h"
 
 namespace duskmoor {
@@ -25,13 +26,11 @@ struct MessageLayout {
 };
 
 MessageLayout Measure(const std::string& text) {
-    const std::vector<std::string> lines = WrapText(text, kWidestText, kFontSize, false);
-    int widest = 0;
-    for (const std::string& line : lines) widest = std::max(widest, MeasureText(line, kFontSize, false));
+    const TextBlock block = MeasureTextBlock(text, kWidestText, kFontSize, false);
     MessageLayout layout;
-    layout.one_line = lines.size() == 1;
-    layout.text_height = static_cast<int>(lines.size()) * TextLineHeight(kFontSize, false);
-    layout.width = std::clamp(widest + 2 * kMargin, kNarrowest, kLogicalWidth - 8);
+    layout.one_line = block.lines == 1;
+    layout.text_height = block.height;
+    layout.width = std::clamp(block.width + 2 * kMargin, kNarrowest, kLogicalWidth - 8);
     layout.height = std::min(layout.text_height + kButtonHeight + 3 * kMargin / 2 + kMargin,
                              kLogicalHeight - kTitleBarHeight - 8);
     return layout;
@@ -48,10 +47,11 @@ MessageBoxScreen::MessageBoxScreen(Host& host, const std::string& text)
     message.caption = text;
     message.word_wrap = true;
     message.font_size = kFontSize;
+    message.fore = palette::Text;
     message.align = layout.one_line ? TextAlign::Center : TextAlign::Left;
-    Control& ok = Add(ControlKind::Button, "cmdOK", (width() - kButtonWidth) / 2,
-                      height() - kMargin / 2 - kButtonHeight - kMargin / 2, kButtonWidth, kButtonHeight);
-    ok.caption = "OK";
+    Control& ok =
+        AddDefaultButton(*this, "cmdOK", "OK", (width() - kButtonWidth) / 2,
+                         height() - kMargin / 2 - kButtonHeight - kMargin / 2, kButtonWidth, kButtonHeight);
     ok.on_click = [this] { Close(); };
 }
 

@@ -52,4 +52,17 @@ void Screen::SetTimerInterval(Control& timer, int interval_ms) {
     if (interval_ms <= 0) timer.timer_enabled = false;
 }
 
+std::string EscapeLineBreaks(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\n' || text[i] == '\r') {
+            out += "\\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace duskmoor

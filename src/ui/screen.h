@@ -71,6 +71,8 @@ class Screen {
     Color background = colors::Panel;
     std::string mouse_pointer;  // icon resource of a custom pointer, empty for the default
     Control* focus = nullptr;   // the text box or list that takes typed keys
+    // The button Enter presses when the screen has no use of its own for the key.
+    Control* default_button = nullptr;
 
   private:
     Host& host_;
@@ -80,5 +82,8 @@ class Screen {
     bool closing_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
 };
+
+// Line breaks written as \n, for one-line transcript entries.
+std::string EscapeLineBreaks(const std::string& text);
 
 }  // namespace duskmoor

@@ -26,14 +26,25 @@ struct DropDownLayout {
     int rows = 0;
 };
 
-// At most this many entries show at once; the rest scroll.
-constexpr int kDropDownRows = 8;
+// At most this many entries show at once; the rest scroll. A list opens below
+// its box, or above it when only there all its entries fit; when neither side
+// holds them all it shows as many as fit, with a scroll bar.
+constexpr int kDropDownRows = 12;
 
 DropDownLayout LayoutDropDown(const Control& list, int screen_height);
 // The entry under (x, y) in screen coordinates, or -1.
 int DropDownEntryAt(const DropDown& open, const DropDownLayout& layout, int x, int y);
-// Moves the highlight by `step` entries (clamped) and scrolls it into view.
-void MoveDropDownHighlight(DropDown& open, int step);
+// Moves the highlight by `step` entries (clamped) and scrolls it into view of
+// the `rows` entries shown.
+void MoveDropDownHighlight(DropDown& open, int step, int rows);
+
+// Where the thumb of a scroll bar (of a list or a page of text) sits in a track `track` pixels long, when
+// `rows` of `count` entries are shown from entry `first`.
+struct ScrollThumb {
+    int top = 0;
+    int length = 0;
+};
+ScrollThumb ScrollBarThumb(int count, int rows, int first, int track);
 
 // Text measurement through the default font engine, with a rough estimate
 // when there is none (headless tests), so layout never divides by zero.

@@ -10,6 +10,7 @@
 
 #include "core/random.h"
 #include "ui/bitmap.h"
+#include "ui/control_input.h"
 #include "ui/screen.h"
 #include "ui/text_editing.h"
 #include "ui/wave_file.h"
@@ -182,19 +183,6 @@ long long WaveDurationMs(const std::string& path) {
         position = body + size + (size & 1);
     }
     return -1;
-}
-
-std::string EscapeLineBreaks(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n' || text[i] == '\r') {
-            out += "\\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 ScriptHost::ScriptHost(std::istream& script, std::ostream& transcript, std::string data_folder)
@@ -454,7 +442,10 @@ void ScriptHost::PressKey(const std::string& key_text, bool down, bool up) {
     }
     // A key released after its press opened or closed a screen belongs to
     // neither screen: the new one did not see it go down.
-    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) screen->KeyUp(code);
+    if (up && !screens_.empty() && &Top() == screen && !screen->closing()) {
+        screen->KeyUp(code);
+        if (code == keys::Enter && &Top() == screen) PressDefaultButton(*screen);
+    }
 }
 
 void ScriptHost::StartWait(const std::string& argument) {

@@ -94,7 +94,5 @@ std::string TextArgument(const std::string& rest, bool& ok);
 int ScriptKeyCode(const std::string& name);
 // Milliseconds a PCM wave file plays, or -1 when it is not a readable wave.
 long long WaveDurationMs(const std::string& path);
-// Line breaks written as \n, for one-line transcript entries.
-std::string EscapeLineBreaks(const std::string& text);
 
 }  // namespace duskmoor

@@ -23,6 +23,7 @@ class SdlAudio {
     void Close();
     // True once after a wave has played to its end.
     bool TakeFinished();
+
   private:
     bool EnsureOpen();
 

@@ -51,6 +51,19 @@ bool CommandOnPath(const char* name) {
     return false;
 }
 
+// Every pixel becomes a square of factor x factor pixels.
+void EnlargePixels(const std::vector<uint32_t>& source, int width, int height, int factor,
+                   std::vector<uint32_t>& out) {
+    const size_t out_width = static_cast<size_t>(width) * factor;
+    out.resize(out_width * height * factor);
+    for (int y = 0; y < height; ++y) {
+        uint32_t* row = out.data() + static_cast<size_t>(y) * factor * out_width;
+        const uint32_t* in = source.data() + static_cast<size_t>(y) * width;
+        for (int x = 0; x < width; ++x) std::fill_n(row + static_cast<size_t>(x) * factor, factor, in[x]);
+        for (int copy = 1; copy < factor; ++copy) std::copy_n(row, out_width, row + copy * out_width);
+    }
+}
+
 bool ContainsScreen(const std::vector<Screen*>& screens, const Screen* screen) {
     return std::find(screens.begin(), screens.end(), screen) != screens.end();
 }
@@ -129,7 +142,7 @@ std::unique_ptr<SdlHost> SdlHost::Create(std::string& error) {
         return nullptr;
     }
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
-    SDL_SetWindowMinimumSize(window, kLogicalWidth / 2, kLogicalHeight / 2);
+    SDL_SetWindowMinimumSize(window, kMinimumWindowWidth, kMinimumWindowHeight);
     return std::unique_ptr<SdlHost>(new SdlHost(window, renderer, texture));
 }
 
@@ -146,6 +159,7 @@ SdlHost::~SdlHost() {
     audio_.Close();
     SDL_SetCursor(SDL_GetDefaultCursor());
     for (auto& [name, cursor] : cursors_) SDL_FreeCursor(cursor);
+    if (enlarged_texture_) SDL_DestroyTexture(enlarged_texture_);
     SDL_DestroyTexture(texture_);
     SDL_DestroyRenderer(renderer_);
     SDL_DestroyWindow(window_);
@@ -317,7 +331,6 @@ void SdlHost::Present() {
         const bool top = index + 1 == screens_.size();
         PaintScreen(screen, canvas_, origin.x, origin.y, top && drop_down_.list ? &drop_down_ : nullptr);
     }
-    SDL_UpdateTexture(texture_, nullptr, canvas_.pixels().data(), kLogicalWidth * 4);
     SDL_SetRenderDrawColor(renderer_, colors::Backdrop.r, colors::Backdrop.g, colors::Backdrop.b, 255);
     SDL_RenderClear(renderer_);
     int output_width = 0;
@@ -325,9 +338,33 @@ void SdlHost::Present() {
     SDL_GetRendererOutputSize(renderer_, &output_width, &output_height);
     const Viewport viewport = FitToWindow(output_width, output_height, kLogicalWidth, kLogicalHeight);
     const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
-    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderCopy(renderer_, FrameTexture(viewport), nullptr, &target);
     SDL_RenderPresent(renderer_);
     ++frames_presented_;
+}
+
+SDL_Texture* SdlHost::FrameTexture(const Viewport& viewport) {
+    SDL_UpdateTexture(texture_, nullptr, canvas_.pixels().data(), kLogicalWidth * 4);
+    const int factor = SharpPrescale(viewport, kLogicalWidth, kLogicalHeight);
+    if (factor <= 1) {
+        SDL_SetTextureScaleMode(texture_,
+                                viewport.whole_multiple ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        return texture_;
+    }
+    const int width = kLogicalWidth * factor;
+    const int height = kLogicalHeight * factor;
+    if (factor != enlarged_factor_) {
+        if (enlarged_texture_) SDL_DestroyTexture(enlarged_texture_);
+        enlarged_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                              SDL_TEXTUREACCESS_STREAMING, width, height);
+        enlarged_factor_ = enlarged_texture_ ? factor : 0;
+        if (!enlarged_texture_) return texture_;  // no memory for it: the plain smooth scale
+        SDL_SetTextureBlendMode(enlarged_texture_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(enlarged_texture_, SDL_ScaleModeLinear);
+    }
+    EnlargePixels(canvas_.pixels(), kLogicalWidth, kLogicalHeight, factor, enlarged_pixels_);
+    SDL_UpdateTexture(enlarged_texture_, nullptr, enlarged_pixels_.data(), width * 4);
+    return enlarged_texture_;
 }
 
 void SdlHost::UpdateCursor() {
@@ -431,6 +468,7 @@ void SdlHost::HandleKeyUp(const SDL_Event& event) {
     if (screen != TopScreen()) return;
     dirty_ = true;
     screen->KeyUp(key);
+    if (key == keys::Enter && TopScreen() == screen) PressDefaultButton(*screen);
 }
 
 void SdlHost::HandleTextInput(const char* text) {
@@ -453,10 +491,10 @@ void SdlHost::PasteInto(Control& box) {
 bool SdlHost::HandleDropDownKey(int key) {
     switch (key) {
         case keys::Up:
-            MoveDropDownHighlight(drop_down_, -1);
+            MoveDropDownHighlight(drop_down_, -1, DropDownRows());
             return true;
         case keys::Down:
-            MoveDropDownHighlight(drop_down_, 1);
+            MoveDropDownHighlight(drop_down_, 1, DropDownRows());
             return true;
         case keys::Enter:
         case keys::Space:
@@ -479,6 +517,12 @@ void SdlHost::ChooseDropDownEntry(int entry) {
     const bool changed = list->selected != entry;
     list->selected = entry;
     if (changed && list->on_change) list->on_change();
+}
+
+int SdlHost::DropDownRows() const {
+    const Screen* screen = TopScreen();
+    if (!drop_down_.list || !screen) return 1;
+    return LayoutDropDown(*drop_down_.list, screen->height()).rows;
 }
 
 void SdlHost::CloseDropDown() {
@@ -530,7 +574,7 @@ void SdlHost::HandleMouseDown(const SDL_Event& event) {
         drop_down_.list = control;
         drop_down_.highlighted = control->selected;
         drop_down_.first = 0;
-        MoveDropDownHighlight(drop_down_, 0);
+        MoveDropDownHighlight(drop_down_, 0, DropDownRows());
         return;
     }
     if (control->kind == ControlKind::ImageButton || control->kind == ControlKind::Button)
@@ -570,7 +614,7 @@ void SdlHost::HandleMouseUp(const SDL_Event& event) {
 void SdlHost::HandleMouseWheel(const SDL_Event& event) {
     if (event.wheel.y == 0) return;
     if (drop_down_.list) {
-        MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1);
+        MoveDropDownHighlight(drop_down_, event.wheel.y > 0 ? -1 : 1, DropDownRows());
     } else if (Screen* screen = TopScreen()) {
         // The wheel scrolls a page of text that has the focus; otherwise the screen's own use.
         Control* focus = screen->focus;

@@ -13,6 +13,7 @@
 #include "ui/host.h"
 #include "ui/screen_painter.h"
 #include "ui/sdl_audio.h"
+#include "ui/window_layout.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -63,6 +64,9 @@ class SdlHost : public Host {
     void RunTimersAndSound();
     void PresentIfChanged();
     void Present();
+    // The texture the frame is copied from: the canvas itself, or for a
+    // smooth fractional scale the canvas enlarged by a whole multiple first.
+    SDL_Texture* FrameTexture(const Viewport& viewport);
 
     // Input.
     void HandleKeyDown(const SDL_Event& event);
@@ -75,6 +79,8 @@ class SdlHost : public Host {
     bool HandleDropDownKey(int key);
     void ChooseDropDownEntry(int entry);
     void CloseDropDown();
+    // How many entries the open list shows at once.
+    int DropDownRows() const;
     bool ToLogical(int window_x, int window_y, Point& logical) const;
     Screen* TopScreen() const { return screens_.empty() ? nullptr : screens_.back(); }
     Point ScreenOrigin(size_t index) const;
@@ -87,6 +93,9 @@ class SdlHost : public Host {
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    SDL_Texture* enlarged_texture_ = nullptr;
+    int enlarged_factor_ = 0;
+    std::vector<uint32_t> enlarged_pixels_;
     Canvas canvas_;
     std::vector<Screen*> screens_;
     bool dirty_ = true;

@@ -7,35 +7,43 @@ namespace duskmoor {
 Viewport FitToWindow(int window_width, int window_height, int logical_width, int logical_height) {
     Viewport viewport;
     if (window_width <= 0 || window_height <= 0 || logical_width <= 0 || logical_height <= 0) return viewport;
-    const int whole = std::min(window_width / logical_width, window_height / logical_height);
-    if (whole >= 1) {
-        viewport.width = whole * logical_width;
-        viewport.height = whole * logical_height;
-    } else if (static_cast<long long>(window_width) * logical_height <=
-               static_cast<long long>(window_height) * logical_width) {
+    const long long wide = window_width, high = window_height;
+    if (wide * logical_height <= high * logical_width) {
         // Narrower than the picture's shape: the width decides.
         viewport.width = window_width;
-        viewport.height =
-            static_cast<int>(static_cast<long long>(window_width) * logical_height / logical_width);
+        viewport.height = static_cast<int>(wide * logical_height / logical_width);
     } else {
         viewport.height = window_height;
-        viewport.width =
-            static_cast<int>(static_cast<long long>(window_height) * logical_width / logical_height);
+        viewport.width = static_cast<int>(high * logical_width / logical_height);
+    }
+    const int whole = std::min(window_width / logical_width, window_height / logical_height);
+    if (whole >= 1 && 10LL * whole * logical_width >= 9LL * viewport.width) {
+        viewport.width = whole * logical_width;
+        viewport.height = whole * logical_height;
+        viewport.whole_multiple = true;
     }
     viewport.x = (window_width - viewport.width) / 2;
     viewport.y = (window_height - viewport.height) / 2;
     return viewport;
 }
 
+int SharpPrescale(const Viewport& viewport, int logical_width, int logical_height) {
+    if (viewport.whole_multiple || logical_width <= 0 || logical_height <= 0) return 1;
+    const int across = (viewport.width + logical_width - 1) / logical_width;
+    const int down = (viewport.height + logical_height - 1) / logical_height;
+    return std::max(1, std::max(across, down));
+}
+
 bool WindowToLogical(const Viewport& viewport, int logical_width, int logical_height, int window_x,
                      int window_y, Point& logical) {
     if (viewport.width <= 0 || viewport.height <= 0) return false;
-    const int inside_x = window_x - viewport.x;
-    const int inside_y = window_y - viewport.y;
+    const long long inside_x = window_x - viewport.x;
+    const long long inside_y = window_y - viewport.y;
     if (inside_x < 0 || inside_y < 0 || inside_x >= viewport.width || inside_y >= viewport.height)
         return false;
-    logical.x = static_cast<int>(static_cast<long long>(inside_x) * logical_width / viewport.width);
-    logical.y = static_cast<int>(static_cast<long long>(inside_y) * logical_height / viewport.height);
+    // The centre of window pixel i lies at i + 1/2; scaled back it falls in one logical pixel.
+    logical.x = static_cast<int>((2 * inside_x + 1) * logical_width / (2LL * viewport.width));
+    logical.y = static_cast<int>((2 * inside_y + 1) * logical_height / (2LL * viewport.height));
     return true;
 }
 

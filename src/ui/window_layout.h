@@ -12,20 +12,34 @@ constexpr int kLogicalHeight = 480;
 // The caption strip drawn above a modal screen.
 constexpr int kTitleBarHeight = 20;
 
+// The smallest window: below it the text of the screens turns unreadable.
+constexpr int kMinimumWindowWidth = kLogicalWidth;
+constexpr int kMinimumWindowHeight = kLogicalHeight;
+
 // The rectangle of the window the logical picture is scaled into.
 struct Viewport {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
+    // Every logical pixel is a square of whole window pixels.
+    bool whole_multiple = false;
 };
 
-// Scales the picture to the window with its aspect kept, by a whole multiple
-// whenever the window holds at least one full-size copy, and centres it; the
-// rest of the window is the backdrop.
+// Scales the picture to the largest size that keeps its shape and fits the
+// window, and centres it; the bars left over are the backdrop. A whole
+// multiple keeps every pixel sharp, so it is taken whenever it fills at least
+// nine tenths of that largest size; otherwise the picture is scaled smoothly
+// by the fraction that fills the window.
 Viewport FitToWindow(int window_width, int window_height, int logical_width, int logical_height);
 
-// The logical pixel under a window position; false on the backdrop.
+// For a smooth fractional scale, the picture is first enlarged by this whole
+// multiple (the smallest that reaches the viewport) and then filtered down, so
+// that edges stay crisp and only their last pixel is blended.
+int SharpPrescale(const Viewport& viewport, int logical_width, int logical_height);
+
+// The logical pixel under a window position (the one that covers the centre
+// of that window pixel); false on the backdrop.
 bool WindowToLogical(const Viewport& viewport, int logical_width, int logical_height, int window_x,
                      int window_y, Point& logical);
 

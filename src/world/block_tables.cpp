@@ -5,7 +5,8 @@
 namespace duskmoor {
 namespace {
 
-// Map widths: the arrival points fix them (block 9's only arrival, cell 0, does not).
+// Map widths: the arrival points fix them, except block 9's (its only arrival,
+// cell 0, fits any width): the Chamber is 8 cells wide.
 constexpr BlockInfo kBlocks[] = {
     {"Town.map", "Town of Verezeve...", "TownWall.bmp", "TownFlor.bmp", "TownCeil.bmp", "DoorRaz.bmp", 16},
     {"Slums.map", "The Garden...", "Wall1.bmp", "TownFlor.bmp", "Ceil1.bmp", "DoorRaz.bmp", 16},
@@ -16,7 +17,7 @@ constexpr BlockInfo kBlocks[] = {
     {"Block6.map", "The Prison Yard...", "Wall2.bmp", "TownFlor.bmp", "Ceil2.bmp", "DoorRaz.bmp", 16},
     {"Block7.map", "The Barracks...", "Wall3.bmp", "TownFlor.bmp", "Ceil3.bmp", "DoorRaz.bmp", 16},
     {"Block8.map", "The Maze...", "Wall3.bmp", "TownFlor.bmp", "Ceil3.bmp", "DoorRaz.bmp", 16},
-    {"Block9.map", "The Chamber...", "Wall3.bmp", "TownFlor.bmp", "Ceil3.bmp", "DoorRaz.bmp", 0},
+    {"Block9.map", "The Chamber...", "Wall3.bmp", "TownFlor.bmp", "Ceil3.bmp", "DoorRaz.bmp", 8},
     {"Block10.map", "The Park...", "Wall4.bmp", "TownFlor.bmp", "Ceil4.bmp", "DoorRaz.bmp", 16},
     {"Block11.map", "The Crypt...", "Wall4.bmp", "TownFlor.bmp", "Ceil4.bmp", "DoorRaz.bmp", 7},
     {"Pit.map", "The Pit...", "Wall4.bmp", "TownFlor.bmp", "Ceil4.bmp", "DoorRaz.bmp", 10},

@@ -14,7 +14,7 @@ struct BlockInfo {
     const char* floor;
     const char* ceiling;
     const char* door;
-    int16_t map_width;  // the width the arrival points imply (0: not fixed by any table)
+    int16_t map_width;  // the width of the block's map, as the arrival points imply
 };
 
 // Block 0..21; null for any other number.

@@ -10,9 +10,15 @@ namespace {
 
 constexpr int kTownBlock = 0;
 
+// A map of another width than its block's would put the party's cell
+// numbers and the arrival points out of step: it is refused like a damaged file.
 bool ReadBlockMap(const GameState& state, int block, MapData& map) {
     const BlockInfo* info = FindBlock(block);
-    return info && ReadMapFile(state.AppPath + "Maps/" + info->map_file, map);
+    MapData read;
+    if (!info || !ReadMapFile(state.AppPath + "Maps/" + info->map_file, read)) return false;
+    if (read.width != info->map_width) return false;
+    map = read;
+    return true;
 }
 
 void InstallMap(GameState& state, const MapData& map) {

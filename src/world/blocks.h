@@ -11,8 +11,8 @@ struct GameState;
 // Empties the map grid and its size; the position is not touched.
 void ClearMap(GameState& state);
 // Reads the map file of `block` into the grid. A block without a map, a file
-// that is missing or unreadable, or one whose size does not fit the grid
-// shows "Error loading map." and leaves the grid as it was (normally the
+// that is missing or unreadable, one whose size does not fit the grid, or one
+// whose width is not the block's shows "Error loading map." and leaves the grid as it was (normally the
 // empty map `ClearMap` left); returns whether the map was loaded.
 bool LoadNewMap(Game& game, int block);
 // The town map where every new game begins, with its own error text.

@@ -7,6 +7,7 @@
 #include "shell/game.h"
 #include "ui/host.h"
 #include "ui/resources.h"
+#include "ui/widget_style.h"
 #include "world/wilderness_battle.h"
 
 namespace duskmoor {
@@ -19,7 +20,7 @@ frmWilderness::frmWilderness(Game& game) : Screen(game.host, "frmWilderness", kW
     Add(ControlKind::Picture, "imgMap", 0, 0, kWidth, kHeight);
     Control& pawn = Add(ControlKind::Label, "shpPawn", 0, 0, 1, 1);
     pawn.back_visible = true;
-    pawn.back = Rgb(220, 30, 30);
+    pawn.back = palette::Chosen;
     pawn.border = true;
 }
 

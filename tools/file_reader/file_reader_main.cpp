@@ -12,6 +12,7 @@
 
 #include "core/safe_file.h"
 #include "party/save_file_format.h"
+#include "shell/game_state.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
         duskmoor::PLAYER record;
         good = duskmoor::DecodeCharacter(bytes, record, &refusal, &readings);
     } else {
-        duskmoor::SavedGame record;
+        duskmoor::GameState record;
         good = duskmoor::DecodeSavedGame(bytes, record, &refusal, &readings);
     }
     PrintFields(readings);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "events/story_texts.h"
 #include "ui/resources.h"
 
 namespace duskmoor {
@@ -130,7 +131,9 @@ TEST(EmbeddedResources, UnknownNamesGiveNothing) {
         EXPECT_TRUE(names.insert(kEmbeddedResources[i].name).second) << kEmbeddedResources[i].name;
         EXPECT_GT(kEmbeddedResources[i].size, 0u);
     }
-    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2);
+    // The pictures, the two fonts and the story's notes and speech pages.
+    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2 + kNoteCount +
+                                          kKingSpeechPages + kEndingPages);
 }
 
 // Drawing the pictures again gives the very bytes the game carries: the

@@ -37,8 +37,8 @@ TEST(AdventureLog, APageBeyondWhatASaveHoldsKeepsItsBeginningAndSaves) {
     WriteFile(state, log_mode::Clues, std::string(70000, 'b'));
     EXPECT_EQ(state.CluesText.size(), kPageLimit);
     std::vector<uint8_t> bytes;
-    ASSERT_TRUE(EncodeSavedGame(SavedGameFromState(state), bytes));
-    SavedGame loaded;
+    ASSERT_TRUE(EncodeSavedGame(state, bytes));
+    GameState loaded;
     ASSERT_TRUE(DecodeSavedGame(bytes, loaded));
     EXPECT_EQ(loaded.LogText, state.LogText);
     EXPECT_EQ(loaded.CluesText, state.CluesText);

@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "items/can_carry.h"
 #include "shell/game.h"
 #include "ui/script_host.h"
 

@@ -136,7 +136,7 @@ TEST(PlayerRecord, FieldsWalkInFileOrder) {
     evro.Spells[25] = 16;
     evro.CastIndex = 503;
     ByteWriter writer;
-    evro.Fields(writer);
+    VisitFields(writer, evro);
     const auto& bytes = writer.bytes();
     ASSERT_EQ(bytes.size(), 194u);  // 190 bytes of fields and the four letters
     auto word = [&](size_t offset) { return static_cast<int16_t>(bytes[offset] | (bytes[offset + 1] << 8)); };
@@ -152,7 +152,7 @@ TEST(PlayerRecord, FieldsWalkInFileOrder) {
 
     PLAYER back;
     ByteReader reader(bytes);
-    back.Fields(reader);
+    VisitFields(reader, back);
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_EQ(back, evro);
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
+#include "core/random.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/game_clock.h"
+#include "shell/game_main.h"
 #include "shell/game_state.h"
 #include "shell/sound.h"
 #include "shell/state_names.h"
@@ -109,6 +112,13 @@ TEST(StateNames, ReadAndWriteByName) {
     EXPECT_EQ(state.Monsters[40].HitPoints, 7);
     EXPECT_EQ(SetStateValue(state, "EncounterGroups[1].Count", "3"), "");
     EXPECT_EQ(state.EncounterGroups[1].Count, 3);
+    EXPECT_EQ(SetStateValue(state, "Map[400].Code1", "5"), "");
+    EXPECT_EQ(state.Map[400].Code1, 5);
+    // Texts the screens show stay in UTF-8; the log is kept in the files' code page.
+    EXPECT_EQ(SetStateValue(state, "DialogText", "Jörg"), "");
+    EXPECT_EQ(state.DialogText, "Jörg");
+    EXPECT_EQ(SetStateValue(state, "CluesText", "Jörg"), "");
+    EXPECT_EQ(state.CluesText, "J\xF6rg");
 }
 
 TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
@@ -120,6 +130,10 @@ TEST(StateNames, RefusesWhatDoesNotExistOrFit) {
     EXPECT_NE(GetStateValue(state, "Party[0].Pack", value), "");
     EXPECT_NE(GetStateValue(state, "GameHour[1]", value), "");
     EXPECT_NE(GetStateValue(state, "Party[x].HP", value), "");
+    EXPECT_NE(GetStateValue(state, "GameHour.Minute", value), "");
+    EXPECT_NE(GetStateValue(state, "Party[0].HP.Max", value), "");
+    EXPECT_NE(GetStateValue(state, "Monsters[41].HitPoints", value), "");
+    EXPECT_NE(GetStateValue(state, "Map[0].Ceiling", value), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "32768"), "");
     EXPECT_NE(SetStateValue(state, "GameHour", "12x"), "");
     EXPECT_NE(SetStateValue(state, "BankGold", "2147483648"), "");
@@ -155,6 +169,44 @@ TEST(Dialog, PasswordIsUpperCasedButNotTrimmed) {
     EXPECT_NE(scripted.transcript.str().find("ignored click cmdButton2 (hidden)"), std::string::npos);
 }
 
+TEST(Dialog, PanelFitsItsTextAndKeepsItsButtonsInside) {
+    ScriptedGame scripted("");
+    Game& game = scripted.game;
+    auto dialog_for = [&game](const std::string& text, int16_t mode) {
+        game.state.DialogText = text;
+        game.state.DialogMode = mode;
+        return std::make_unique<frmDialog>(game);
+    };
+    const auto notice = dialog_for("Saved.", dialog::OkOnly);
+    const auto speech =
+        dialog_for(std::string(60, 'w') + " " + std::string(60, 'w') + "\n\nThe end.", dialog::YesNo);
+    const auto password = dialog_for("Saved.", dialog::Password);
+    const auto endless = dialog_for(
+        std::string(4000, 'x').replace(100, 3800, std::string(3800 / 2, ' ') + "\n"), dialog::OkCancel);
+    // One short line makes a small panel; more lines a taller one.
+    EXPECT_LT(notice->height(), 120);
+    EXPECT_GT(speech->height(), notice->height());
+    EXPECT_GT(password->height(), notice->height());
+    for (frmDialog* screen : {notice.get(), speech.get(), password.get(), endless.get()}) {
+        screen->Load();
+        const Control& message = (*screen)["lblMessage"];
+        const Control& first = (*screen)["cmdButton1"];
+        const Control& second = (*screen)["cmdButton2"];
+        const Control& box = (*screen)["txtPassword"];
+        EXPECT_LE(screen->width(), 640);
+        EXPECT_LE(screen->height() + 20, 480);
+        EXPECT_LE(first.y + first.height, screen->height());
+        EXPECT_GE(first.y, message.y + message.height);
+        EXPECT_LE(second.x + second.width, screen->width());
+        EXPECT_TRUE(!second.visible || second.x >= first.x + first.width);
+        if (box.visible) {
+            EXPECT_GE(box.y, message.y + message.height);
+            EXPECT_LE(box.y + box.height, first.y);
+        }
+        EXPECT_EQ(screen->default_button, &first);
+    }
+}
+
 TEST(Sound, PlaceSoundsWaitForSilenceAndRespectTheSwitch) {
     ScriptedGame scripted("");
     Game& game = scripted.game;
@@ -170,6 +222,83 @@ TEST(Sound, PlaceSoundsWaitForSilenceAndRespectTheSwitch) {
     game.state.SoundOn = True;
     PlayPlaceSound(game, 1);
     EXPECT_EQ(game.state.SoundBusy, False);
+}
+
+}  // namespace
+}  // namespace duskmoor
+
+namespace duskmoor {
+namespace {
+
+// Runs a whole game from `script` and returns the exit status, transcript and errors.
+struct ScriptRun {
+    int status = 0;
+    std::string transcript;
+    std::string errors;
+};
+
+ScriptRun RunScript(const std::string& script) {
+    std::istringstream input(script);
+    std::ostringstream transcript, errors;
+    ScriptHost host(input, transcript, "/nonexistent/");
+    ScriptRun run;
+    run.status = host.Run([&] { RunGame(host, "/nonexistent/"); }, errors);
+    run.transcript = transcript.str();
+    run.errors = errors.str();
+    return run;
+}
+
+TEST(ScriptRunner, UnknownNamesAreErrorsWithTheirLine) {
+    ScriptRun unknown_action = RunScript("wait 10\n\n# comment\njump imgOptions\n");
+    EXPECT_EQ(unknown_action.status, 2);
+    EXPECT_NE(unknown_action.errors.find("line 4"), std::string::npos);
+    EXPECT_NE(unknown_action.errors.find("jump"), std::string::npos);
+
+    EXPECT_EQ(RunScript("get NoSuchVariable\n").status, 2);
+    EXPECT_EQ(RunScript("set GameHour 99999\n").status, 2);
+    EXPECT_EQ(RunScript("key Hyper\n").status, 2);
+    EXPECT_EQ(RunScript("rnd 1.0\n").status, 2);
+    EXPECT_EQ(RunScript("wait soon\n").status, 2);
+    EXPECT_EQ(RunScript("echo \"unterminated\n").status, 2);
+}
+
+TEST(ScriptRunner, ControlsAPlayerCouldNotUseAreIgnored) {
+    ScriptRun run =
+        RunScript("click imgNoSuchPicture\nclick lblSearch\necho \"two\\nlines \\\"quoted\\\"\"\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.transcript,
+              "open frmMain\n"
+              "ignored click imgNoSuchPicture (no such control on frmMain)\n"
+              "ignored click lblSearch (hidden)\n"
+              "two\\nlines \"quoted\"\n"
+              "end\n");
+}
+
+TEST(ScriptRunner, ExitEndsTheRunAndLaterActionsAreNotRead) {
+    ScriptRun run = RunScript("wait 4500\nclick imgOptions\nclick imgExit\njump\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.transcript, "open frmMain\nopen frmGame\nquit\n");
+}
+
+TEST(ScriptRunner, EnterPressesTheDefaultButtonOfEachScreen) {
+    // The credits' default and the prompt's is Done; on the message Enter
+    // answers with its first button.
+    ScriptRun run = RunScript(
+        "wait 4500\nclick imgOptions\nclick imgCredits\nkey Enter\n"
+        "click imgNewGame\nkey Enter\nkey Enter\n");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.transcript.substr(0, run.transcript.find("dialog")),
+              "open frmMain\nopen frmGame\nopen frmCredits\nclose frmCredits\nclose frmGame\nopen frmPrompt\n"
+              "close frmPrompt\n");
+    EXPECT_NE(run.transcript.find("dialog 3 You must load at least one character to begin.\n"),
+              std::string::npos);
+}
+
+TEST(ScriptRunner, ForcedDrawsComeFirst) {
+    ScriptRun run = RunScript("rnd 0.25 0.5\necho ok\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Random().Next(), 0.25);
+    EXPECT_EQ(Random().Next(), 0.5);
 }
 
 }  // namespace

@@ -84,5 +84,26 @@ TEST(ControlInputTest, TypingCountsCharactersNotBytes) {
     EXPECT_FALSE(RemoveLastCharacter(name));
 }
 
+TEST(ControlInputTest, EnterPressesOnlyAUsableDefaultButtonOfAnOpenScreen) {
+    StillHost host;
+    Screen screen(host, "frmTest", 200, 100);
+    int clicks = 0;
+    EXPECT_FALSE(PressDefaultButton(screen));
+    Control& done = screen.Add(ControlKind::Button, "cmdDone", 10, 10, 50, 30);
+    done.on_click = [&clicks] { ++clicks; };
+    screen.default_button = &done;
+    EXPECT_TRUE(PressDefaultButton(screen));
+    EXPECT_EQ(clicks, 1);
+    done.enabled = false;
+    EXPECT_FALSE(PressDefaultButton(screen));
+    done.enabled = true;
+    done.visible = false;
+    EXPECT_FALSE(PressDefaultButton(screen));
+    done.visible = true;
+    screen.Close();
+    EXPECT_FALSE(PressDefaultButton(screen));
+    EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
 }  // namespace duskmoor

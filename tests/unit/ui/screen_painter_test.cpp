@@ -5,6 +5,7 @@
 #include "support/recording_host.h"
 #include "ui/host.h"
 #include "ui/resources.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
@@ -93,18 +94,18 @@ TEST_F(ScreenPainterTest, LineRunsFromItsCornerToCornerPlusSize) {
     EXPECT_EQ(At(canvas, 70, 10), kBackground.Packed());
 }
 
-TEST_F(ScreenPainterTest, ImageButtonWithoutItsPictureIsABevelledBox) {
+TEST_F(ScreenPainterTest, ImageButtonWithoutItsPictureIsABronzePlate) {
     Control& button = screen_.Add(ControlKind::ImageButton, "imgMissing", 20, 20, 40, 24);
     button.picture = "NoSuchPictureBmp";
     button.caption = "Go";
     const Canvas up = Paint();
-    const uint32_t outline = Rgb(0, 0, 0).Packed();
+    const uint32_t outline = palette::BronzeDark.Packed();
     EXPECT_EQ(At(up, 20, 20), outline);
     EXPECT_EQ(At(up, 59, 43), outline);
     EXPECT_EQ(At(up, 60, 43), kBackground.Packed());
     const uint32_t light = At(up, 21, 21);
     const uint32_t shadow = At(up, 58, 42);
-    const uint32_t face = At(up, 30, 22);
+    const uint32_t face = At(up, 40, 32);
     EXPECT_NE(light, shadow);
     EXPECT_NE(face, kBackground.Packed());
     EXPECT_NE(face, outline);
@@ -159,36 +160,54 @@ TEST_F(ScreenPainterTest, PressedOrBorderedImageButtonShowsASingleLineRoundItsPi
     }
 }
 
-TEST_F(ScreenPainterTest, PushButtonSinksWhenPressed) {
+TEST_F(ScreenPainterTest, PushButtonSinksWhenPressedAndTheDefaultWearsGold) {
     Control& button = screen_.Add(ControlKind::Button, "cmdOK", 10, 10, 50, 20);
     button.caption = "OK";
     const Canvas up = Paint();
     button.pressed = true;
     const Canvas down = Paint();
-    EXPECT_EQ(At(up, 10, 10), colors::Black.Packed());
-    EXPECT_EQ(At(down, 10, 10), colors::Black.Packed());
+    EXPECT_EQ(At(up, 10, 10), palette::BronzeDark.Packed());
+    EXPECT_EQ(At(down, 10, 10), palette::BronzeDark.Packed());
     // Raised: light top-left, dark bottom-right; pressed: dark top-left.
     EXPECT_NE(At(up, 11, 11), At(down, 11, 11));
     EXPECT_EQ(At(down, 11, 11), At(up, 58, 28));
     EXPECT_EQ(At(up, 30, 11), At(up, 11, 20));
     EXPECT_EQ(At(up, 30, 15), At(down, 30, 15));  // the face is the same
+    // Stone has a grain: the face is not one flat colour.
+    bool grained = false;
+    for (int x = 15; x < 55; ++x) grained = grained || At(up, x, 15) != At(up, 14, 15);
+    EXPECT_TRUE(grained);
+
+    button.pressed = false;
+    screen_.default_button = &button;
+    const Canvas marked = Paint();
+    EXPECT_EQ(At(marked, 10, 10), palette::Focus.Packed());
+    EXPECT_EQ(At(marked, 59, 29), palette::Focus.Packed());
+    EXPECT_EQ(At(marked, 11, 11), At(up, 11, 11));
+    // A disabled default is not offered.
+    button.enabled = false;
+    EXPECT_EQ(At(Paint(), 10, 10), palette::BronzeDark.Packed());
 }
 
-TEST_F(ScreenPainterTest, TextBoxIsAWhiteFieldWithACaretOnlyWhenFocused) {
+TEST_F(ScreenPainterTest, TextBoxIsAParchmentFieldWithAGoldRingAndACaretOnlyWhenFocused) {
     Control& box = screen_.Add(ControlKind::TextBox, "txtName", 10, 10, 60, 20);
     box.caption = "ab";
     box.fore = colors::Black;
     const Canvas unfocused = Paint();
-    EXPECT_EQ(At(unfocused, 30, 15), colors::White.Packed());
-    EXPECT_NE(At(unfocused, 10, 10), colors::White.Packed());  // the sunken edge
+    const uint32_t field = palette::Field.Packed();
+    EXPECT_EQ(At(unfocused, 30, 15), field);
+    EXPECT_NE(At(unfocused, 10, 10), field);  // the sunken edge
+    EXPECT_EQ(At(unfocused, 11, 11), field);
     // Without a font engine a character is 3/4 of the point size wide.
     const int caret_x = 10 + 4 + 2 * 7 + 1;
     const int middle_y = 10 + 10;
-    EXPECT_EQ(At(unfocused, caret_x, middle_y), colors::White.Packed());
+    EXPECT_EQ(At(unfocused, caret_x, middle_y), field);
     screen_.focus = &box;
     const Canvas focused = Paint();
     EXPECT_EQ(At(focused, caret_x, middle_y), colors::Black.Packed());
-    EXPECT_EQ(At(focused, caret_x + 1, middle_y), colors::White.Packed());
+    EXPECT_EQ(At(focused, caret_x + 1, middle_y), field);
+    EXPECT_EQ(At(focused, 11, 11), palette::Focus.Packed());
+    EXPECT_EQ(At(focused, 68, 28), palette::Focus.Packed());
     // Hidden letters take the same room as the text.
     box.password_chars = true;
     box.caption = "\xC3\xA9z";  // two characters, three bytes
@@ -216,37 +235,71 @@ TEST_F(ScreenPainterTest, WrapTextBreaksAtSpacesAndLineBreaks) {
     EXPECT_EQ(WrapText("", 20, 10, false), (std::vector<std::string>{""}));
 }
 
-TEST_F(ScreenPainterTest, DropDownOpensBelowOrAboveAndScrollsToTheHighlight) {
+TEST_F(ScreenPainterTest, DropDownShowsEveryEntryWhereThereIsRoomElseAScrollingWindow) {
     Control& list = screen_.Add(ControlKind::List, "cmbClass", 10, 10, 60, 20);
-    for (int entry = 0; entry < 12; ++entry) list.items.push_back("Entry " + std::to_string(entry));
+    for (int entry = 0; entry < 9; ++entry) list.items.push_back("Entry " + std::to_string(entry));
     // Ten points without a font engine: rows of 17 + 2 pixels.
     const DropDownLayout below = LayoutDropDown(list, 400);
     EXPECT_EQ(below.y, 30);
-    EXPECT_EQ(below.rows, kDropDownRows);
+    EXPECT_EQ(below.rows, 9);
     EXPECT_EQ(below.row_height, 19);
-    list.y = 300;
+    // Below, nine rows need 9 * 19 + 2 pixels: one short of that and they open above.
+    list.y = 400 - 20 - (9 * 19 + 2) + 1;
     const DropDownLayout above = LayoutDropDown(list, 400);
-    EXPECT_EQ(above.y, 300 - (8 * 19 + 2));
+    EXPECT_EQ(above.rows, 9);
+    EXPECT_EQ(above.y, list.y - (9 * 19 + 2));
+    list.y -= 1;
+    EXPECT_EQ(LayoutDropDown(list, 400).y, list.y + 20);
+    // Room for neither: the roomier side, with as many rows as fit.
+    list.y = 40;
+    const DropDownLayout cramped = LayoutDropDown(list, 150);
+    EXPECT_EQ(cramped.rows, (150 - 60 - 2) / 19);
+    EXPECT_EQ(cramped.y, 60);
+    list.y = 90;
+    const DropDownLayout cramped_above = LayoutDropDown(list, 150);
+    EXPECT_EQ(cramped_above.rows, (90 - 2) / 19);
+    EXPECT_EQ(cramped_above.y, 90 - (cramped_above.rows * 19 + 2));
+    // However tall the screen, a long list shows a window of entries.
+    for (int entry = 9; entry < 30; ++entry) list.items.push_back("Entry " + std::to_string(entry));
+    list.y = 10;
+    EXPECT_EQ(LayoutDropDown(list, 2000).rows, kDropDownRows);
 
     DropDown open{&list, -1, 0};
-    EXPECT_EQ(DropDownEntryAt(open, above, 15, above.y + 1), 0);
-    EXPECT_EQ(DropDownEntryAt(open, above, 15, above.y + 1 + 19), 1);
-    EXPECT_EQ(DropDownEntryAt(open, above, 15, above.y + 1 + 8 * 19), -1);
-    EXPECT_EQ(DropDownEntryAt(open, above, 70, above.y + 1), -1);
-    EXPECT_EQ(DropDownEntryAt(open, above, 15, above.y), -1);  // the frame
-
-    MoveDropDownHighlight(open, 1);
+    const int rows = cramped.rows;
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 15, cramped.y + 1), 0);
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 15, cramped.y + 1 + 19), 1);
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 15, cramped.y + 1 + rows * 19), -1);
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 70, cramped.y + 1), -1);
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 15, cramped.y), -1);  // the frame
+    MoveDropDownHighlight(open, 1, rows);
     EXPECT_EQ(open.highlighted, 0);
-    MoveDropDownHighlight(open, 8);
-    EXPECT_EQ(open.highlighted, 8);
+    MoveDropDownHighlight(open, rows, rows);
+    EXPECT_EQ(open.highlighted, rows);
     EXPECT_EQ(open.first, 1);
-    EXPECT_EQ(DropDownEntryAt(open, above, 15, above.y + 1), 1);
-    MoveDropDownHighlight(open, 50);
-    EXPECT_EQ(open.highlighted, 11);
-    EXPECT_EQ(open.first, 4);
-    MoveDropDownHighlight(open, -50);
+    EXPECT_EQ(DropDownEntryAt(open, cramped, 15, cramped.y + 1), 1);
+    MoveDropDownHighlight(open, 50, rows);
+    EXPECT_EQ(open.highlighted, 29);
+    EXPECT_EQ(open.first, 30 - rows);
+    MoveDropDownHighlight(open, -50, rows);
     EXPECT_EQ(open.highlighted, 0);
     EXPECT_EQ(open.first, 0);
+}
+
+TEST_F(ScreenPainterTest, ScrollThumbShowsThePartInViewAndReachesBothEnds) {
+    // Everything in view: the thumb is the whole track.
+    EXPECT_EQ(ScrollBarThumb(5, 5, 0, 100).top, 0);
+    EXPECT_EQ(ScrollBarThumb(5, 5, 0, 100).length, 100);
+    const ScrollThumb first = ScrollBarThumb(20, 5, 0, 100);
+    const ScrollThumb last = ScrollBarThumb(20, 5, 15, 100);
+    const ScrollThumb middle = ScrollBarThumb(20, 5, 7, 100);
+    EXPECT_EQ(first.length, 25);
+    EXPECT_EQ(first.top, 0);
+    EXPECT_EQ(last.top + last.length, 100);
+    EXPECT_GT(middle.top, first.top);
+    EXPECT_LT(middle.top, last.top);
+    // A very long list keeps a thumb big enough to see.
+    EXPECT_GE(ScrollBarThumb(1000, 3, 500, 60).length, 6);
+    EXPECT_LE(ScrollBarThumb(1000, 3, 997, 60).top + ScrollBarThumb(1000, 3, 997, 60).length, 60);
 }
 
 TEST_F(ScreenPainterTest, OpenListDrawsItsEntriesOverLaterControls) {
@@ -259,10 +312,10 @@ TEST_F(ScreenPainterTest, OpenListDrawsItsEntriesOverLaterControls) {
     Canvas canvas(100, 80);
     PaintScreen(screen_, canvas, 0, 0, &open);
     const DropDownLayout layout = LayoutDropDown(list, 80);
-    EXPECT_EQ(canvas.PixelAt(10, layout.y), colors::Black.Packed());      // the frame
-    EXPECT_EQ(canvas.PixelAt(55, layout.y + 1), colors::White.Packed());  // entry 0
-    const uint32_t highlight = canvas.PixelAt(55, layout.y + 1 + layout.row_height);
-    EXPECT_NE(highlight, colors::White.Packed());
+    EXPECT_EQ(canvas.PixelAt(10, layout.y), palette::BronzeDark.Packed());  // the frame
+    EXPECT_EQ(canvas.PixelAt(30, layout.y + 1), palette::Field.Packed());   // entry 0
+    const uint32_t highlight = canvas.PixelAt(30, layout.y + 1 + layout.row_height);
+    EXPECT_NE(highlight, palette::Field.Packed());
     EXPECT_NE(highlight, cover.back.Packed());
     EXPECT_EQ(canvas.PixelAt(70, layout.y + 1), cover.back.Packed());
 }

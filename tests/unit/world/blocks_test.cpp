@@ -26,18 +26,18 @@ void ExpectEarlierMap(const GameState& state) {
 
 TEST(Blocks, LoadNewMapReadsTheBlocksOwnFile) {
     TestWorld world;
-    std::vector<MapCell> cells(6);
-    cells[5].SouthDoor = 1;
-    cells[5].SouthWall = 1;
-    cells[5].Roofed = True;
-    world.WriteMap(12, 3, 2, cells);
+    std::vector<MapCell> cells(20);
+    cells[15].SouthDoor = 1;
+    cells[15].SouthWall = 1;
+    cells[15].Roofed = True;
+    world.WriteMap(12, 10, 2, cells);
     GameState& state = world.game.state;
     FillEarlierMap(state);
     EXPECT_TRUE(LoadNewMap(world.game, 12));
-    EXPECT_EQ(state.MapWidth, 3);
+    EXPECT_EQ(state.MapWidth, 10);
     EXPECT_EQ(state.MapHeight, 2);
-    EXPECT_EQ(state.Map[5].SouthDoor, 1);
-    EXPECT_EQ(state.Map[5].Roofed, True);
+    EXPECT_EQ(state.Map[15].SouthDoor, 1);
+    EXPECT_EQ(state.Map[15].Roofed, True);
     EXPECT_EQ(state.Map[0].EastWall, 0);  // the whole grid is replaced
     EXPECT_EQ(state.Map[11].Code1, 0);
     EXPECT_EQ(world.TakeTranscript(), "");
@@ -47,16 +47,30 @@ TEST(Blocks, AFailedLoadSaysSoAndKeepsTheGrid) {
     TestWorld world;
     GameState& state = world.game.state;
     FillEarlierMap(state);
-    // Missing file, block numbers that have no map, a size that does not fit.
+    // Missing file, block numbers that have no map, a size that does not fit,
+    // a width of 0, and widths other than the block's (the Theater is 16
+    // cells wide, the Chamber 8).
     EXPECT_FALSE(LoadNewMap(world.game, 4));
     EXPECT_FALSE(LoadNewMap(world.game, 22));
     EXPECT_FALSE(LoadNewMap(world.game, -1));
-    world.WriteMap(5, 21, 20, {});
+    world.WriteMap(5, 21, 19, {});
     EXPECT_FALSE(LoadNewMap(world.game, 5));
+    world.WriteMap(5, 0, 16, {});
+    EXPECT_FALSE(LoadNewMap(world.game, 5));
+    world.WriteMap(5, 15, 16, {});
+    EXPECT_FALSE(LoadNewMap(world.game, 5));
+    world.WriteMap(5, 17, 16, {});
+    EXPECT_FALSE(LoadNewMap(world.game, 5));
+    world.WriteMap(9, 10, 8, {});
+    EXPECT_FALSE(LoadNewMap(world.game, 9));
     ExpectEarlierMap(state);
-    EXPECT_EQ(world.TakeTranscript(),
-              "msgbox Error loading map.\nmsgbox Error loading map.\nmsgbox Error loading map.\n"
-              "msgbox Error loading map.\n");
+    std::string expected;
+    for (int refusal = 0; refusal < 8; ++refusal) expected += "msgbox Error loading map.\n";
+    EXPECT_EQ(world.TakeTranscript(), expected);
+    world.WriteMap(5, 16, 25, {});  // as tall as the grid allows
+    EXPECT_TRUE(LoadNewMap(world.game, 5));
+    world.WriteMap(9, 8, 50, {});
+    EXPECT_TRUE(LoadNewMap(world.game, 9));
 }
 
 TEST(Blocks, StartingMapIsTheTownWithItsOwnErrorText) {

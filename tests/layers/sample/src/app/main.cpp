@@ -1,0 +1,5 @@
+// Fine: main picks the host.
+#include <SDL.h>
+
+#include "ui/script_host.h"
+#include "ui/sdl_host.h"

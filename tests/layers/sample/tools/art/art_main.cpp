@@ -1,0 +1,2 @@
+// Crosses: a tool draws through SDL itself.
+#include <SDL2/SDL_image.h>
