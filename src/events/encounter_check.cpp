@@ -2,6 +2,8 @@
 
 #include "events/encounter_content.h"
 #include "events/encounter_kinds.h"
+#include "events/random_encounters.h"
+#include "events/set_battles.h"
 #include "events/set_events.h"
 #include "shell/game.h"
 #include "town/encounter_town.h"
@@ -54,13 +56,14 @@ void HandleSetEncounter(Game& game, int entry) {
         StairsToLevel(game, kind);
         return;
     }
-    HandleSetEvent(game, entry);
+    if (!HandleSetEvent(game, entry)) HandleSetBattle(game, entry);
 }
 
 }  // namespace
 
 // The first pending entry on the cell is the one met; an entry that is done
-// does not hide a later one on the same cell.
+// does not hide a later one on the same cell. Only when none is met do
+// wandering monsters get their chance.
 void CheckEncounter(Game& game, int block) {
     if (block < 0 || block >= kEncounterBlocks) return;
     const BlockEncounters& encounters = game.state.Encounters[block];
@@ -73,6 +76,7 @@ void CheckEncounter(Game& game, int block) {
         }
         return;
     }
+    CheckRandomEncounter(game, block);
 }
 
 }  // namespace duskmoor

@@ -6,14 +6,16 @@
 #include "events/traps.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
+#include "town/frm_treasure.h"
 #include "ui/host.h"
 
 namespace duskmoor {
 namespace {
 
-// The treasure screen is not in the game yet: the coins and items stay offered
-// in the treasure words until it is.
-void OpenTreasureScreen(Game&) {}
+void OpenTreasureScreen(Game& game) {
+    frmTreasure screen(game);
+    game.host.RunModal(screen);
+}
 
 // The treasure on the ground goes to the treasure screen exactly as the entry
 // holds it: its three coin amounts and its four items, nothing carried over.

@@ -27,18 +27,15 @@ frmBackPack::frmBackPack(Game& game) : Screen(game.host, "frmBackPack", kWidth, 
 
 void frmBackPack::BuildControls() {
     AddHeading(*this, "lblName", "", 12);
-    Control& frame = Add(ControlKind::Label, "lblListFrame", 12, kListTop - 6, kWidth - 24,
-                         kRowsPerColumn * kRowHeight + 12);
-    frame.back_visible = true;
-    frame.back = kListBack;
+    AddInset(*this, "lblListFrame", 12, kListTop - 6, kWidth - 24, kRowsPerColumn * kRowHeight + 12);
     for (int index = 0; index < kItemLabels; ++index) {
         const int column = index / kRowsPerColumn;
         const int row = index % kRowsPerColumn;
         Control& item = Add(ControlKind::Label, "lblItem[" + std::to_string(index) + "]", kColumnLeft[column],
                             kListTop + row * kRowHeight, kLabelWidth, kRowHeight - 2);
-        item.font_size = 12;
-        item.fore = kItemText;
-        item.back = kHighlight;
+        item.font_size = text_size::Body;
+        item.fore = palette::Text;
+        item.back = palette::Selection;
         item.on_click = [this, index] {
             model_.selected = index;
             ShowModel();
@@ -89,6 +86,7 @@ void frmBackPack::ShowModel() {
         Control& item = At("lblItem", index);
         item.caption = model_.labels[index];
         item.back_visible = index == model_.selected && !item.caption.empty();
+        item.fore = item.back_visible ? palette::SelectionText : palette::Text;
     }
     (*this)["lblName"].caption = ShownName(state, model_);
     (*this)["lblGold"].caption = MoneyLine(state, model_);

@@ -24,7 +24,7 @@ struct Purse {
     int32_t* gold;
     int32_t* silver;
     int32_t* copper;
-    int32_t& operator[](int box) { return *(box == 0 ? gold : box == 1 ? silver : copper); }
+    int32_t& operator[](int box) const { return *(box == 0 ? gold : box == 1 ? silver : copper); }
 };
 
 Purse MemberPurse(PLAYER& character) {
@@ -62,32 +62,35 @@ bool ValidMember(const GameState& state, int member) {
     return member >= 0 && member < state.NumPlayers && member < 4;
 }
 
-}  // namespace
-
-BankResult Deposit(GameState& state, int member, const BankBoxes& boxes) {
+// Moves the typed coins from a member's purse into the account, or back.
+BankResult Transfer(GameState& state, int member, const BankBoxes& boxes, bool deposit) {
     BankResult result;
     if (!ValidMember(state, member)) return result;
     PLAYER& character = state.Party[member];
     const auto amounts = Amounts(boxes);
-    if (!Affordable(MemberPurse(character), amounts, result)) return result;
-    Move(MemberPurse(character), Account(state), amounts);
-    character.Load = static_cast<int16_t>(character.Load - (amounts[0] + amounts[1] + amounts[2]));
-    return result;
-}
-
-BankResult Withdraw(GameState& state, int member, const BankBoxes& boxes) {
-    BankResult result;
-    if (!ValidMember(state, member)) return result;
-    PLAYER& character = state.Party[member];
-    const auto amounts = Amounts(boxes);
-    if (!Affordable(Account(state), amounts, result)) return result;
-    if (character.Load + amounts[0] + amounts[1] + amounts[2] > character.MaxLoad) {
+    const Purse from = deposit ? MemberPurse(character) : Account(state);
+    const Purse to = deposit ? Account(state) : MemberPurse(character);
+    if (!Affordable(from, amounts, result)) return result;
+    const long long coins = amounts[0] + amounts[1] + amounts[2];
+    const long long load = character.Load + (deposit ? -coins : coins);
+    // Every coin weighs as much as any other: a purse holds what its owner can carry.
+    if (!deposit && load > character.MaxLoad) {
         result.kind = BankResult::CannotCarry;
         return result;
     }
-    Move(Account(state), MemberPurse(character), amounts);
-    character.Load = static_cast<int16_t>(character.Load + amounts[0] + amounts[1] + amounts[2]);
+    Move(from, to, amounts);
+    character.Load = static_cast<int16_t>(load);
     return result;
+}
+
+}  // namespace
+
+BankResult Deposit(GameState& state, int member, const BankBoxes& boxes) {
+    return Transfer(state, member, boxes, true);
+}
+
+BankResult Withdraw(GameState& state, int member, const BankBoxes& boxes) {
+    return Transfer(state, member, boxes, false);
 }
 
 }  // namespace duskmoor

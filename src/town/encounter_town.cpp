@@ -3,6 +3,8 @@
 #include <iterator>
 
 #include "combat/fight_battle.h"
+#include "combat/monster_codes.h"
+#include "events/encounter_kinds.h"
 #include "shell/game.h"
 #include "town/frm_message.h"
 #include "ui/host.h"
@@ -13,8 +15,6 @@ namespace duskmoor {
 namespace {
 
 constexpr int kTownBlock = 0;
-constexpr int16_t kTownGuard = 25;
-constexpr int16_t kEncounterTownKind = 5;
 constexpr int16_t kBattleFled = 7;
 
 // Wilderness sites the wagon drives to.
@@ -131,12 +131,12 @@ void EncounterTown(Game& game, int index) {
 void HandleTownEncounter(Game& game, int index) {
     GameState& state = game.state;
     state.MessageResult = message_result::Stay;
-    state.EncounterKind = kEncounterTownKind;
+    state.EncounterKind = encounter_kind::Town;
     EncounterTown(game, index);
     const int16_t result = state.MessageResult;
     if (result != message_result::Fight30Guards && result != message_result::Fight25Guards) return;
     state.EncounterGroups = {};
-    state.EncounterGroups[0] = {kTownGuard,
+    state.EncounterGroups[0] = {monster::TownGuard,
                                 static_cast<int16_t>(result == message_result::Fight30Guards ? 30 : 25)};
     FightBattle(game);
     const bool ended_badly = IsSet(state.PartyDefeated) || state.BattleOutcome == kBattleFled;

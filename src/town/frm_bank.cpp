@@ -12,8 +12,6 @@ namespace {
 
 constexpr int kWidth = 420, kHeight = 330;
 constexpr int kCoinTop = 110, kCoinStep = 42;
-constexpr Color kCaptionColor = palette::Caption;
-constexpr Color kValueColor = palette::Value;
 
 struct CoinRow {
     const char* picture;
@@ -34,16 +32,16 @@ frmBank::frmBank(Game& game) : Screen(game.host, "frmBank", kWidth, kHeight), ga
     player.font_size = 14;
     player.bold = true;
     player.align = TextAlign::Center;
-    player.fore = kValueColor;
+    player.fore = palette::Value;
     Control& message = Add(ControlKind::Label, "lblMessage", 40, 76, 200, 22);
     message.font_size = 12;
     message.bold = true;
-    message.fore = kCaptionColor;
+    message.fore = palette::Caption;
     Control& amounts = Add(ControlKind::Label, "lblAmounts", 270, 76, 120, 22);
     amounts.caption = "AMOUNT:";
     amounts.font_size = 12;
     amounts.bold = true;
-    amounts.fore = kCaptionColor;
+    amounts.fore = palette::Caption;
     for (int coin = 0; coin < 3; ++coin) {
         const CoinRow& row = kCoinRows[coin];
         const int y = kCoinTop + coin * kCoinStep;
@@ -51,7 +49,7 @@ frmBank::frmBank(Game& game) : Screen(game.host, "frmBank", kWidth, kHeight), ga
             row.picture;
         Control& shown = Add(ControlKind::Label, row.shown, 84, y + 6, 170, 22);
         shown.font_size = 13;
-        shown.fore = kValueColor;
+        shown.fore = palette::Value;
         Control& box = Add(ControlKind::TextBox, row.box, 270, y + 3, 110, 26);
         box.font_size = 12;
         box.fore = palette::FieldText;
@@ -65,7 +63,10 @@ frmBank::frmBank(Game& game) : Screen(game.host, "frmBank", kWidth, kHeight), ga
     auto button = [&](const char* name, const char* caption, int place) -> Control& {
         return AddButton(*this, name, caption, gap + place * (86 + gap), buttons_y, 86, 34);
     };
-    button("cmdEnter", "ENTER", 0).on_click = [this] { Enter(); };
+    // Enter moves the amounts typed.
+    Control& enter = button("cmdEnter", "ENTER", 0);
+    enter.on_click = [this] { Enter(); };
+    default_button = &enter;
     button("cmdPrior", "PRIOR", 1).on_click = [this] { Browse(-1); };
     button("cmdNext", "NEXT", 2).on_click = [this] { Browse(1); };
     button("cmdCancel", "DONE", 3).on_click = [this] { Close(); };

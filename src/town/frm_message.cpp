@@ -35,7 +35,7 @@ frmMessage::frmMessage(Game& game, bool with_the_king)
     sign.enabled = false;
     Control& message = Add(ControlKind::Label, "lblMessage", 150, 24, kWidth - 170, kButtonTop - 40);
     message.word_wrap = true;
-    message.font_size = 13;
+    message.font_size = text_size::Body + 1;
     message.fore = palette::Text;
     for (int number = 1; number <= 4; ++number)
         AddButton(*this, "cmd" + std::to_string(number), "", 0, kButtonTop, kButtonWidth, kButtonHeight);

@@ -31,7 +31,7 @@ frmTrade::frmTrade(Game& game) : Screen(game.host, "frmTrade", kWidth, kHeight),
         name.on_click = [this, member] { Select(member); };
     }
     const int buttons_y = kHeight - 50;
-    AddButton(*this, "lblDone", "done", 40, buttons_y, 100, 34).on_click = [this] { Done(); };
+    AddDefaultButton(*this, "lblDone", "done", 40, buttons_y, 100, 34).on_click = [this] { Done(); };
     AddButton(*this, "lblCancel", "cancel", kWidth - 140, buttons_y, 100, 34).on_click = [this] { Close(); };
 }
 
@@ -59,7 +59,7 @@ void frmTrade::Select(int member) {
 // The chosen member's name in red, the others as usual.
 void frmTrade::RedLabels() {
     for (int member = 0; member < 4; ++member)
-        At("lblPlayer", member).fore = member == selected_ ? kChosenColor : kNameColor;
+        At("lblPlayer", member).fore = member == selected_ ? palette::Chosen : palette::Text;
     host().Invalidate();
 }
 

@@ -81,11 +81,18 @@ Raster ButtonPlate(int width, int height, uint32_t seed) {
 }
 
 Raster CommandButton(int width, int height, Symbol symbol, std::string_view caption, uint32_t seed) {
+    return CommandButton(
+        width, height, [symbol](Raster& layer, const Frame& frame) { DrawSymbol(layer, symbol, frame); },
+        caption, seed);
+}
+
+Raster CommandButton(int width, int height, const Pictogram& pictogram, std::string_view caption,
+                     uint32_t seed) {
     Raster plate = ButtonPlate(width, height, seed);
     const int caption_top = height - kFaceInset - 1 - kGlyphHeight;
     const int symbol_size = caption_top - 1 - (kFaceInset + 1);
     Raster layer(width, height);
-    DrawSymbol(layer, symbol, Frame{(width - symbol_size) / 2.0, kFaceInset + 1.0, double(symbol_size)});
+    pictogram(layer, Frame{(width - symbol_size) / 2.0, kFaceInset + 1.0, double(symbol_size)});
     Stamp(plate, layer);
     Raster text(width, height);
     const int text_width = TextWidth(caption, 1, 1);

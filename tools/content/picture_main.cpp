@@ -9,14 +9,18 @@
 #include "atomic_file.h"
 #include "button_art.h"
 #include "campfire_art.h"
+#include "creature_art.h"
 #include "raster.h"
 #include "symbols.h"
+#include "town_art.h"
 #include "wilderness_art.h"
 
 namespace duskmoor::content {
 namespace {
 
-enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon, CampFire, Wilderness };
+enum class Kind {
+    Command, Menu, SymbolOnly, WindowIcon, PointerIcon, Monster, Vampire, Tomb, Treasure, CampFire, Wilderness
+};
 
 struct PictureSpec {
     const char* name;
@@ -59,6 +63,11 @@ constexpr PictureSpec kPictures[] = {
     {"PartyBmp",      96, 48, Kind::Command, Symbol::Party,  "PARTY"},
     {"Save2Bmp",      96, 48, Kind::Command, Symbol::Scroll, "SAVE"},
     {"DoneBmp",       96, 48, Kind::Command, Symbol::Check,  "DONE"},
+    // The battle and the treasure screen.
+    {"MonsterBmp",   112, 96, Kind::Monster,  Symbol::None, ""},
+    {"VampireBmp",   112, 96, Kind::Vampire,  Symbol::None, ""},
+    {"TombBmp",      112, 96, Kind::Tomb,     Symbol::None, ""},
+    {"TreasureBmp",   40, 32, Kind::Treasure, Symbol::None, ""},
     // The camp's picture and the overland map.
     {"WildBmp",      640, 480, Kind::Wilderness, Symbol::None, ""},
     {"CampFireBmp",  540, 296, Kind::CampFire,   Symbol::None, ""},
@@ -88,6 +97,14 @@ Raster Draw(const PictureSpec& spec) {
             return DuskIcon(spec.width, spec.height);
         case Kind::PointerIcon:
             return ViewIcon(spec.width, spec.height);
+        case Kind::Monster:
+            return MonsterPortrait(spec.width, spec.height);
+        case Kind::Vampire:
+            return VampirePortrait(spec.width, spec.height);
+        case Kind::Tomb:
+            return TombPortrait(spec.width, spec.height);
+        case Kind::Treasure:
+            return TreasurePicture(spec.width, spec.height);
         case Kind::CampFire:
             return CampFirePicture(spec.width, spec.height);
         case Kind::Wilderness:
@@ -102,14 +119,19 @@ bool HasAlpha(Kind kind) {
 
 int Run(const std::string& folder) {
     std::string manifest;
-    for (const PictureSpec& spec : kPictures) {
-        const std::string path = folder + "/" + spec.name + ".bmp";
-        if (!WriteFileAtomically(path, EncodeBmp(Draw(spec), HasAlpha(spec.kind)))) {
+    auto write = [&](const char* name, const Raster& picture, bool with_alpha) {
+        const std::string path = folder + "/" + name + ".bmp";
+        if (!WriteFileAtomically(path, EncodeBmp(picture, with_alpha))) {
             std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", path.c_str());
-            return 1;
+            return false;
         }
-        manifest += std::string(spec.name) + "\n";
-    }
+        manifest += std::string(name) + "\n";
+        return true;
+    };
+    for (const PictureSpec& spec : kPictures)
+        if (!write(spec.name, Draw(spec), HasAlpha(spec.kind))) return 1;
+    for (const TownPicture& picture : TownPictures())
+        if (!write(picture.name, picture.draw(), picture.with_alpha)) return 1;
     const std::string manifest_path = folder + "/pictures.txt";
     if (!WriteFileAtomically(manifest_path, std::vector<uint8_t>(manifest.begin(), manifest.end()))) {
         std::fprintf(stderr, "duskmoor-pictures: cannot write %s\n", manifest_path.c_str());

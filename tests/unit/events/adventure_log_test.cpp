@@ -44,6 +44,28 @@ TEST(AdventureLog, APageBeyondWhatASaveHoldsKeepsItsBeginningAndSaves) {
     EXPECT_EQ(loaded.CluesText, state.CluesText);
 }
 
+// The quest table of a saved game holds flags for objects 1..14 only: any
+// other value is damage, and the whole save is refused.
+TEST(AdventureLog, ASavedGameWithADamagedQuestTableIsRefused) {
+    GameState state;
+    state.QuestsDone[14] = True;
+    state.CluesText = "Ferox";
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(EncodeSavedGame(state, bytes));
+    GameState loaded;
+    ASSERT_TRUE(DecodeSavedGame(bytes, loaded));
+    for (auto [entry, value] : {std::pair{3, 5}, std::pair{0, -1}, std::pair{14, 1}}) {
+        GameState damaged = state;
+        damaged.QuestsDone[entry] = static_cast<int16_t>(value);
+        ASSERT_TRUE(EncodeSavedGame(damaged, bytes));
+        GameState untouched;
+        FileRefusal refusal;
+        EXPECT_FALSE(DecodeSavedGame(bytes, untouched, &refusal)) << entry;
+        EXPECT_EQ(refusal.field, "QuestsDone[" + std::to_string(entry) + "]");
+        EXPECT_TRUE(untouched.CluesText.empty());
+    }
+}
+
 // The screen: a note lands after the clues, typing goes where the caret is,
 // switching pages stores the page left, Clear asks, Done stores.
 TEST(AdventureLog, TheScreenShowsStoresAndSwitchesItsPages) {

@@ -71,6 +71,20 @@ TEST(ScriptRunner, ExitEndsTheRunAndLaterActionsAreNotRead) {
     EXPECT_EQ(run.transcript, "open frmMain\nopen frmGame\nquit\n");
 }
 
+TEST(ScriptRunner, EnterPressesTheDefaultButtonOfEachScreen) {
+    // The credits' default and the prompt's is Done; on the message Enter
+    // answers with its first button.
+    ScriptRun run = RunGameScript(
+        "wait 4500\nclick imgOptions\nclick imgCredits\nkey Enter\n"
+        "click imgNewGame\nkey Enter\nkey Enter\n");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.transcript.substr(0, run.transcript.find("dialog")),
+              "open frmMain\nopen frmGame\nopen frmCredits\nclose frmCredits\nclose frmGame\nopen frmPrompt\n"
+              "close frmPrompt\n");
+    EXPECT_NE(run.transcript.find("dialog 3 You must load at least one character to begin.\n"),
+              std::string::npos);
+}
+
 TEST(ScriptRunner, NumbersBeyondTheirRangeAreScriptErrors) {
     // The virtual clock stops at 2^53 ms; a wait past it is refused, not wrapped.
     EXPECT_EQ(RunGameScript("wait 9223372036854775807\n").status, 2);
