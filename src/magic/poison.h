@@ -4,7 +4,8 @@ namespace duskmoor {
 
 struct Game;
 
-// Every game minute of walking, poison works on the characters who carry it.
+// Every ten game minutes of walking, poison costs each poisoned character
+// still on its feet one hit point.
 void PoisonWalkTick(Game& game);
 
 }  // namespace duskmoor

@@ -6,6 +6,9 @@
 #include "events/frm_quests.h"
 #include "events/set_encounters.h"
 #include "items/frm_backpack.h"
+#include "magic/frm_camp.h"
+#include "magic/frm_magic.h"
+#include "magic/rest.h"
 #include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
@@ -17,6 +20,7 @@
 #include "ui/widget_style.h"
 #include "world/movement.h"
 #include "world/view.h"
+#include "world/wilderness_battle.h"
 
 namespace duskmoor {
 namespace {
@@ -54,7 +58,7 @@ void frmMain::BuildControls() {
     };
     command("imgOptions", kCommandLeft, 10).on_click = [this] { OptionsClicked(); };
     command("imgCamp", kCommandRight, 10).on_click = [this] { CampClicked(); };
-    command("imgMagic", kCommandLeft, 60);
+    command("imgMagic", kCommandLeft, 60).on_click = [this] { MagicClicked(); };
     command("imgLog", kCommandRight, 60).on_click = [this] { LogClicked(); };
     command("imgQuests", kCommandLeft, 110).on_click = [this] {
         if (CommandAllowed()) ShowQuestsScreen(game_, quests_mode::Sought);
@@ -221,11 +225,34 @@ void frmMain::CampClicked() {
     if (!CommandAllowed()) return;
     GameState& state = game_.state;
     if (state.CurrentBlock != 0 || IsSet(state.RoomRented)) {
-        // The camp screen arrives with the rest rules.
+        frmCamp camp(game_);
+        host().RunModal(camp);
+        MeetRestInterruption();
         return;
     }
     ShowDialog(game_, "You must rent a room at the inn.");
     RefreshPartyPanel();
+}
+
+void frmMain::MagicClicked() {
+    if (!CommandAllowed()) return;
+    game_.state.MagicMode = magic_mode::MainScreen;
+    frmMagic magic(game_);
+    host().RunModal(magic);
+    game_.state.MagicMode = 0;
+    RefreshPartyPanel();
+}
+
+// Monsters that broke the party's rest in a maze or in town attack as soon as
+// the camp is struck: the player is told, and the fight follows at once.
+void frmMain::MeetRestInterruption() {
+    GameState& state = game_.state;
+    if (state.RestState != rest_state::Interrupted) return;
+    state.RestState = rest_state::NotDone;
+    ShowDialog(game_, "Your rest is interrupted!");
+    FightWanderingMonsters(game_);
+    RefreshPartyPanel();
+    if (IsSet(state.PartyDefeated) || PartyIsDead(state)) EndGameByDeath();
 }
 
 void frmMain::LogClicked() {

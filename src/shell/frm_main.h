@@ -41,6 +41,8 @@ class frmMain : public Screen, public MainView {
 
     bool CommandAllowed() const;
     void CampClicked();
+    void MeetRestInterruption();
+    void MagicClicked();
     void LogClicked();
     void SearchClicked();
     void OptionsClicked();

@@ -26,6 +26,8 @@ void Reinit(GameState& state) {
     state.CurrentBlock = 0;
     state.GameHour = state.GameMinute = 0;
     state.StepFraction = 0.0f;
+    state.PoisonWalkCounter = 0;
+    state.RestNeeded = 0.0f;
     state.BankGold = state.BankSilver = state.BankCopper = 0;
     state.BankMode = 0;
     state.BackpackMode = 0;

@@ -127,6 +127,10 @@ struct GameState {
 
     // Magic and rest.
     int16_t MagicCaster = 0;
+    // The longest rest any caster needs for the spells chosen on the magic screen.
+    float RestNeeded = 0.0f;
+    // Game minutes walked since poison last bit (0..9).
+    int16_t PoisonWalkCounter = 0;
 
     // Every field by name, for `VisitFields`. The fields a saved game holds
     // come first, in the file's order; the script runner's names, the saved
@@ -219,6 +223,8 @@ struct GameState {
         visit.Field(Kept::Running, "Looter", state.Looter...);
         visit.Field(Kept::Running, "PotionChosen", state.PotionChosen...);
         visit.Field(Kept::Running, "MagicCaster", state.MagicCaster...);
+        visit.Field(Kept::Running, "RestNeeded", state.RestNeeded...);
+        visit.Field(Kept::Running, "PoisonWalkCounter", state.PoisonWalkCounter...);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "shell/sound.h"
 #include "world/block_tables.h"
 #include "world/blocks.h"
+#include "world/wilderness_screen.h"
 
 namespace duskmoor {
 namespace {
@@ -71,10 +72,6 @@ void MoveToBlock(Game& game, int block, int arrival_direction) {
     LoadStartCoords(game, block, arrival_direction);
     game.state.CurrentBlock = static_cast<int16_t>(block);
 }
-
-// The wilderness map between the towns is not open to the party yet: it walks
-// straight back into the town it set out from, whose site `TownSite` holds.
-void CrossTheWilderness(Game& /*game*/) {}
 
 // Returns false when the party was beaten on the way out of Verezeve: then
 // nothing more happens, not even the bell.

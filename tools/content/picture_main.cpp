@@ -8,15 +8,19 @@
 
 #include "atomic_file.h"
 #include "button_art.h"
+#include "campfire_art.h"
 #include "creature_art.h"
 #include "raster.h"
 #include "symbols.h"
 #include "town_art.h"
+#include "wilderness_art.h"
 
 namespace duskmoor::content {
 namespace {
 
-enum class Kind { Command, Menu, SymbolOnly, WindowIcon, PointerIcon, Monster, Vampire, Tomb, Treasure };
+enum class Kind {
+    Command, Menu, SymbolOnly, WindowIcon, PointerIcon, Monster, Vampire, Tomb, Treasure, CampFire, Wilderness
+};
 
 struct PictureSpec {
     const char* name;
@@ -64,6 +68,9 @@ constexpr PictureSpec kPictures[] = {
     {"VampireBmp",   112, 96, Kind::Vampire,  Symbol::None, ""},
     {"TombBmp",      112, 96, Kind::Tomb,     Symbol::None, ""},
     {"TreasureBmp",   40, 32, Kind::Treasure, Symbol::None, ""},
+    // The camp's picture and the overland map.
+    {"WildBmp",      640, 480, Kind::Wilderness, Symbol::None, ""},
+    {"CampFireBmp",  540, 296, Kind::CampFire,   Symbol::None, ""},
     // Icons, with transparency.
     {"DuskIcon",      32, 32, Kind::WindowIcon,  Symbol::None, ""},
     {"ViewIcon",      32, 32, Kind::PointerIcon, Symbol::None, ""},
@@ -98,6 +105,10 @@ Raster Draw(const PictureSpec& spec) {
             return TombPortrait(spec.width, spec.height);
         case Kind::Treasure:
             return TreasurePicture(spec.width, spec.height);
+        case Kind::CampFire:
+            return CampFirePicture(spec.width, spec.height);
+        case Kind::Wilderness:
+            return WildernessPicture(spec.width, spec.height);
     }
     return Raster(spec.width, spec.height);
 }

@@ -137,8 +137,17 @@ void Raster::Blend(int x, int y, Rgba colour, double coverage) {
 }
 
 void Raster::Fill(const Shape& shape, const Paint& paint) {
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
+    FillWithin(shape, paint, 0, 0, width_, height_);
+}
+
+void Raster::FillWithin(const Shape& shape, const Paint& paint, double left, double top, double right,
+                        double bottom) {
+    const int x0 = std::max(0, static_cast<int>(std::floor(left)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(top)));
+    const int x1 = std::min(width_, static_cast<int>(std::ceil(right)));
+    const int y1 = std::min(height_, static_cast<int>(std::ceil(bottom)));
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {

@@ -56,6 +56,10 @@ class Raster {
     void Blend(int x, int y, Rgba colour, double coverage);
     void Fill(const Shape& shape, const Paint& paint);
     void Fill(const Shape& shape, Rgba colour) { Fill(shape, Flat(colour)); }
+    // Fills only the pixels of a box known to hold the whole shape: large
+    // pictures with many small shapes would take minutes otherwise.
+    void FillWithin(const Shape& shape, const Paint& paint, double left, double top, double right,
+                    double bottom);
     // Places `layer` with its top-left corner at (x, y), source over.
     void Draw(const Raster& layer, int x, int y, double opacity = 1.0);
 

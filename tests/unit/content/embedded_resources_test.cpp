@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -76,6 +77,7 @@ constexpr ExpectedPicture kIcons[] = {{"DuskIcon", 32, 32},
                                       {"GoldCoinBmp", 32, 32},
                                       {"SilverCoinBmp", 32, 32},
                                       {"CopperCoinBmp", 32, 32}};
+constexpr ExpectedPicture kScenes[] = {{"CampFireBmp", 540, 296}, {"WildBmp", 640, 480}};
 
 int Alpha(uint32_t pixel) {
     return static_cast<int>(pixel >> 24);
@@ -87,6 +89,37 @@ int Brightness(uint32_t pixel) {
 std::vector<uint8_t> ReadFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The mean brightness of a rectangle given in percent of the picture.
+double MeanBrightness(const Bitmap& bitmap, double left, double top, double right, double bottom) {
+    double sum = 0;
+    int count = 0;
+    for (int y = static_cast<int>(top * bitmap.height / 100); y < bottom * bitmap.height / 100; ++y)
+        for (int x = static_cast<int>(left * bitmap.width / 100); x < right * bitmap.width / 100;
+             ++x, ++count)
+            sum += Brightness(bitmap.At(x, y));
+    return count ? sum / count : 0;
+}
+
+TEST(EmbeddedResources, TheScenesShowANightFireAndTownsWhereTheMapFindsThem) {
+    for (const ExpectedPicture& expected : kScenes) {
+        SCOPED_TRACE(expected.name);
+        const Bitmap* bitmap = ResourceBitmap(expected.name);
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->width, expected.width);
+        EXPECT_EQ(bitmap->height, expected.height);
+        for (uint32_t pixel : bitmap->pixels) ASSERT_EQ(Alpha(pixel), 255);
+    }
+    // The fire burns bright under a dark sky.
+    const Bitmap& camp = *ResourceBitmap("CampFireBmp");
+    EXPECT_GT(MeanBrightness(camp, 45, 60, 55, 78), 3 * MeanBrightness(camp, 0, 0, 100, 30));
+    // Each town stands out from the plain land around it, inside its own rectangle.
+    const Bitmap& map = *ResourceBitmap("WildBmp");
+    const double land = MeanBrightness(map, 40, 55, 55, 70);
+    const double towns[][4] = {{84, 30, 96, 47}, {11.2, 43, 32, 52}, {12, 7, 19, 13}, {59, 78, 74.8, 94}};
+    for (const auto& town : towns)
+        EXPECT_GT(std::abs(MeanBrightness(map, town[0], town[1], town[2], town[3]) - land), 5) << town[0];
 }
 
 TEST(EmbeddedResources, EveryButtonDecodesAtItsSizeAsAnOpaqueBevelledPlate) {
@@ -177,7 +210,7 @@ TEST(EmbeddedResources, UnknownNamesGiveNothing) {
         return name.rfind("note", 0) == 0 || name.rfind("king", 0) == 0 || name.rfind("ending", 0) == 0;
     });
     EXPECT_GE(texts, 33u);
-    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + 2 + texts);
+    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + std::size(kScenes) + 2 + texts);
 }
 
 // Drawing the pictures again gives the very bytes the game carries: the
@@ -197,6 +230,7 @@ TEST(EmbeddedResources, RedrawingThePicturesGivesTheEmbeddedBytes) {
     std::set<std::string> expected;
     for (const ExpectedPicture& picture : kButtons) expected.insert(picture.name);
     for (const ExpectedPicture& picture : kIcons) expected.insert(picture.name);
+    for (const ExpectedPicture& picture : kScenes) expected.insert(picture.name);
     EXPECT_EQ(listed, expected);
     for (const std::string& name : listed) {
         SCOPED_TRACE(name);

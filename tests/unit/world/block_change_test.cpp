@@ -10,6 +10,25 @@ namespace {
 
 using world_test::TestWorld;
 
+// The wilderness opens beside the town left; these keys step straight back
+// into its hot spot (draws of 0.05 keep wandering monsters away) and enter.
+std::string BackInto(int town_site) {
+    switch (town_site) {
+        case 4:
+            return "rnd 0.05 0.05\nkey Right\nkey Right\nkey Right\nclick cmdButton1\n";
+        case 5:
+            return "key Left\nclick cmdButton1\n";
+        case 6:
+            return "rnd 0.05 0.05\nkey Down\nkey Down\nkey Down\nclick cmdButton1\n";
+        default:
+            return "key Up\nclick cmdButton1\n";
+    }
+}
+
+std::string WildernessTrip(const std::string& town) {
+    return "open frmWilderness\ndialog 2 Enter " + town + "?\nclose frmWilderness\n";
+}
+
 std::string Repeat(const std::string& line, size_t times) {
     std::string text;
     for (size_t i = 0; i < times; ++i) text += line;
@@ -160,9 +179,9 @@ TEST(BlockChange, AnExitNoRowNamesOnlyRingsAndRepeatsTheName) {
 }
 
 TEST(BlockChange, LeavingVerezeveForTheWilderness) {
-    // No; Yes and the name; Yes after a defeat on the way.
-    TestWorld world(
-        "click cmdButton2\nclick cmdButton1\nclick cmdButton1\nclick cmdButton1\nclick cmdButton1\n");
+    // No; Yes, a trip out and back, and the name.
+    TestWorld world("click cmdButton2\nclick cmdButton1\nclick cmdButton1\n" + BackInto(4) +
+                    "click cmdButton1\n");
     world.WriteOpenMaps();
     GameState& state = world.game.state;
     LoadNewMap(world.game, 0);
@@ -173,36 +192,35 @@ TEST(BlockChange, LeavingVerezeveForTheWilderness) {
     EXPECT_EQ(world.TakeTranscript(),
               "dialog 2 Leaving Verezeve, enter Wilderness?\nsound Bell.wav\ndialog 1 Town of Verezeve...\n");
 
-    // Until the wilderness opens, the party walks straight back in by the west gate.
+    // Back into Verezeve from the wilderness: in by the west gate.
     state.SoundBusy = False;
     ChangeBlock(world.game, 0, 1);
     EXPECT_EQ(state.TownSite, 4);
     EXPECT_EQ(state.CurrentBlock, 0);
     EXPECT_EQ(Where(state), (Spot{15, 7, 3, 127}));
-    EXPECT_EQ(world.TakeTranscript(),
-              "dialog 2 Leaving Verezeve, enter Wilderness?\nsound Bell.wav\ndialog 1 Town of Verezeve...\n");
-
-    state.SoundBusy = False;
-    state.PartyDefeated = True;
-    world.Place(0, 15, 4, 1);
-    ChangeBlock(world.game, 0, 1);
-    EXPECT_EQ(Where(state), (Spot{15, 4, 1, 79}));
-    EXPECT_EQ(world.TakeTranscript(), "dialog 2 Leaving Verezeve, enter Wilderness?\n");
+    EXPECT_EQ(world.TakeTranscript(), "dialog 2 Leaving Verezeve, enter Wilderness?\n" +
+                                          WildernessTrip("Verezeve") +
+                                          "sound Bell.wav\ndialog 1 Town of Verezeve...\n");
 }
 
 TEST(BlockChange, LeavingTheOtherTownsOnFoot) {
     struct Town {
         int block;
         const char* question;
+        const char* name;
         int town_site;
         Spot arrival;
     };
     const Town towns[] = {
-        {15, "Leaving Rizevoz, enter Wilderness?", 5, {7, 0, 0, 7}},
-        {19, "Leaving North Caves, enter Wilderness?", 7, {0, 8, 1, 80}},
-        {20, "Leaving Trog Camp, enter Wilderness?", 6, {6, 14, 2, 216}},
+        {15, "Leaving Rizevoz, enter Wilderness?", "Rizevoz", 5, {7, 0, 0, 7}},
+        {19, "Leaving North Caves, enter Wilderness?", "North Caves", 7, {0, 8, 1, 80}},
+        {20, "Leaving Trog Camp, enter Wilderness?", "Troglodyte Camp", 6, {6, 14, 2, 216}},
     };
-    TestWorld world(Repeat("click cmdButton2\nclick cmdButton1\nclick cmdButton1\nclick cmdButton1\n", 3));
+    std::string script;
+    for (const Town& town : towns)
+        script += "click cmdButton2\nclick cmdButton1\nclick cmdButton1\n" + BackInto(town.town_site) +
+                  "click cmdButton1\n";
+    TestWorld world(script);
     world.WriteOpenMaps();
     GameState& state = world.game.state;
     for (const Town& town : towns) {
@@ -219,20 +237,19 @@ TEST(BlockChange, LeavingTheOtherTownsOnFoot) {
                   std::string("dialog 2 ") + town.question + "\nsound Bell.wav\ndialog 1 \n");
 
         state.SoundBusy = False;
-        state.PartyDefeated = True;              // a defeat out there does not stop the way back
-        ChangeBlock(world.game, town.block, 2);  // Yes
-        state.PartyDefeated = False;
+        ChangeBlock(world.game, town.block, 2);  // Yes, out and straight back in
         EXPECT_EQ(state.TownSite, town.town_site);
         EXPECT_EQ(state.CurrentBlock, town.block);
         EXPECT_EQ(Where(state), town.arrival) << town.block;
-        EXPECT_EQ(world.TakeTranscript(),
-                  std::string("dialog 2 ") + town.question + "\nsound Bell.wav\ndialog 1 \n");
+        EXPECT_EQ(world.TakeTranscript(), std::string("dialog 2 ") + town.question + "\n" +
+                                              WildernessTrip(town.name) + "sound Bell.wav\ndialog 1 \n");
     }
 }
 
 TEST(BlockChange, TheWagonBackToVerezeve) {
     // Yes: ride home; No: walk into the wilderness instead.
-    TestWorld world("click cmdButton1\nclick cmdButton1\nclick cmdButton2\nclick cmdButton1\n");
+    TestWorld world("click cmdButton1\nclick cmdButton1\nclick cmdButton2\n" + BackInto(7) +
+                    "click cmdButton1\n");
     world.WriteOpenMaps();
     GameState& state = world.game.state;
     LoadNewMap(world.game, 15);
@@ -256,8 +273,8 @@ TEST(BlockChange, TheWagonBackToVerezeve) {
     EXPECT_EQ(state.TownSite, 7);
     EXPECT_EQ(state.CurrentBlock, 19);
     EXPECT_EQ(Where(state), (Spot{0, 8, 1, 80}));
-    EXPECT_EQ(world.TakeTranscript(),
-              "dialog 2 Take the wagon back to Verezeve?\nsound Bell.wav\ndialog 1 \n");
+    EXPECT_EQ(world.TakeTranscript(), "dialog 2 Take the wagon back to Verezeve?\n" +
+                                          WildernessTrip("North Caves") + "sound Bell.wav\ndialog 1 \n");
 }
 
 TEST(BlockChange, SetTownByTownSite) {
