@@ -4,8 +4,8 @@
 #include "events/printing.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "ui/widget_style.h"
 #include "ui/text_editing.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {

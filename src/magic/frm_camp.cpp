@@ -7,9 +7,9 @@
 #include "shell/frm_dialog.h"
 #include "shell/frm_party.h"
 #include "shell/game.h"
-#include "ui/widget_style.h"
 #include "ui/host.h"
 #include "ui/resources.h"
+#include "ui/widget_style.h"
 #include "world/wilderness_battle.h"
 
 namespace duskmoor {

@@ -8,8 +8,8 @@
 #include "magic/spells.h"
 #include "shell/frm_dialog.h"
 #include "shell/game.h"
-#include "ui/widget_style.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {

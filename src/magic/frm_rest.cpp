@@ -1,8 +1,8 @@
 #include "magic/frm_rest.h"
 
 #include "shell/game.h"
-#include "ui/widget_style.h"
 #include "ui/host.h"
+#include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {

@@ -56,8 +56,8 @@ struct Control {
     // A multi-line text box wraps its text, takes Enter as a line break, moves
     // its caret with the arrow keys and scrolls; a one-line box types at its end.
     bool multi_line = false;
-    int caret = -1;       // byte offset of the caret in `caption`; -1 at the end
-    int first_line = 0;   // the first shown line of a multi-line box
+    int caret = -1;      // byte offset of the caret in `caption`; -1 at the end
+    int first_line = 0;  // the first shown line of a multi-line box
 
     // Pictures draw into their own canvas, sized to the control.
     Canvas canvas;

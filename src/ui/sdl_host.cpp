@@ -10,12 +10,12 @@
 #include <cstdlib>
 
 #include "ui/control_input.h"
-#include "ui/text_editing.h"
 #include "ui/file_dialog_screen.h"
 #include "ui/message_box_screen.h"
 #include "ui/resources.h"
 #include "ui/sdl_font.h"
 #include "ui/sdl_keys.h"
+#include "ui/text_editing.h"
 #include "ui/timer_schedule.h"
 #include "ui/window_layout.h"
 
@@ -445,7 +445,8 @@ void SdlHost::HandleKeyDown(const SDL_Event& event) {
             if (changed && focus->on_change) focus->on_change();
             return;
         }
-        if (key == keys::Backspace && RemoveLastCharacter(focus->caption) && focus->on_change) focus->on_change();
+        if (key == keys::Backspace && RemoveLastCharacter(focus->caption) && focus->on_change)
+            focus->on_change();
     }
     if (!event.key.repeat) keys_down_on_[key] = screen;
     screen->KeyDown(key);

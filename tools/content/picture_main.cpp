@@ -19,7 +19,17 @@ namespace duskmoor::content {
 namespace {
 
 enum class Kind {
-    Command, Menu, SymbolOnly, WindowIcon, PointerIcon, Monster, Vampire, Tomb, Treasure, CampFire, Wilderness
+    Command,
+    Menu,
+    SymbolOnly,
+    WindowIcon,
+    PointerIcon,
+    Monster,
+    Vampire,
+    Tomb,
+    Treasure,
+    CampFire,
+    Wilderness
 };
 
 struct PictureSpec {

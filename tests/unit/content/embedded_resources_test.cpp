@@ -210,7 +210,8 @@ TEST(EmbeddedResources, UnknownNamesGiveNothing) {
         return name.rfind("note", 0) == 0 || name.rfind("king", 0) == 0 || name.rfind("ending", 0) == 0;
     });
     EXPECT_GE(texts, 33u);
-    EXPECT_EQ(kEmbeddedResourceCount, std::size(kButtons) + std::size(kIcons) + std::size(kScenes) + 2 + texts);
+    EXPECT_EQ(kEmbeddedResourceCount,
+              std::size(kButtons) + std::size(kIcons) + std::size(kScenes) + 2 + texts);
 }
 
 // Drawing the pictures again gives the very bytes the game carries: the

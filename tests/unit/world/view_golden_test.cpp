@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "shell/game.h"
-#include "ui/canvas.h"
 #include "support/recording_host.h"
+#include "ui/canvas.h"
 #include "ui/host.h"
 #include "world/view.h"
 

@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "shell/game.h"
-#include "ui/canvas.h"
 #include "support/recording_host.h"
+#include "ui/canvas.h"
 #include "ui/host.h"
 
 namespace duskmoor {
 namespace {
-
 
 // A pattern whose pixels name their own coordinates and a tag, so a pixel of
 // the view tells which picture filled it and from which tile offset.

@@ -40,7 +40,7 @@ TEST(Wilderness, EveryTownIsLeftJustOutsideAndEnteredByTurningBack) {
 TEST(Wilderness, VerezeveNeedsAStrictlyGreaterLeftEdge) {
     WildernessModel model = LeavingFrom(4);
     EXPECT_FLOAT_EQ(model.left, 531.2f);  // 84% of 640 less one marker width
-    EXPECT_FLOAT_EQ(model.top, 184.8f);  // halfway between 30% and 47% of 480
+    EXPECT_FLOAT_EQ(model.top, 184.8f);   // halfway between 30% and 47% of 480
     EXPECT_EQ(MoveMarker(model, wild_key::Right), 0);
     model.left = 537.6f;  // on the edge itself: still outside
     EXPECT_EQ(CheckTown(model), 0);
