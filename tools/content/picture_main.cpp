@@ -32,7 +32,7 @@ enum class Kind {
     Wilderness
 };
 
-struct PictureSpec {
+struct PictureRecipe {
     const char* name;
     int width;
     int height;
@@ -42,7 +42,7 @@ struct PictureSpec {
 };
 
 // clang-format off
-constexpr PictureSpec kPictures[] = {
+constexpr PictureRecipe kPictures[] = {
     // The command bar of the main screen.
     {"CampBmp",       78, 44, Kind::Command, Symbol::Tent,      "CAMP"},
     {"LogBmp",        78, 44, Kind::Command, Symbol::Book,      "LOG"},
@@ -94,33 +94,33 @@ uint32_t SeedOf(std::string_view name) {
     return hash;
 }
 
-Raster Draw(const PictureSpec& spec) {
-    const uint32_t seed = SeedOf(spec.name);
-    switch (spec.kind) {
+Raster Draw(const PictureRecipe& recipe) {
+    const uint32_t seed = SeedOf(recipe.name);
+    switch (recipe.kind) {
         case Kind::Command:
-            return CommandButton(spec.width, spec.height, spec.symbol, spec.caption, seed);
+            return CommandButton(recipe.width, recipe.height, recipe.symbol, recipe.caption, seed);
         case Kind::Menu:
-            return MenuButton(spec.width, spec.height, spec.symbol, spec.caption, seed);
+            return MenuButton(recipe.width, recipe.height, recipe.symbol, recipe.caption, seed);
         case Kind::SymbolOnly:
-            return SymbolButton(spec.width, spec.height, spec.symbol, seed);
+            return SymbolButton(recipe.width, recipe.height, recipe.symbol, seed);
         case Kind::WindowIcon:
-            return DuskIcon(spec.width, spec.height);
+            return DuskIcon(recipe.width, recipe.height);
         case Kind::PointerIcon:
-            return ViewIcon(spec.width, spec.height);
+            return ViewIcon(recipe.width, recipe.height);
         case Kind::Monster:
-            return MonsterPortrait(spec.width, spec.height);
+            return MonsterPortrait(recipe.width, recipe.height);
         case Kind::Vampire:
-            return VampirePortrait(spec.width, spec.height);
+            return VampirePortrait(recipe.width, recipe.height);
         case Kind::Tomb:
-            return TombPortrait(spec.width, spec.height);
+            return TombPortrait(recipe.width, recipe.height);
         case Kind::Treasure:
-            return TreasurePicture(spec.width, spec.height);
+            return TreasurePicture(recipe.width, recipe.height);
         case Kind::CampFire:
-            return CampFirePicture(spec.width, spec.height);
+            return CampFirePicture(recipe.width, recipe.height);
         case Kind::Wilderness:
-            return WildernessPicture(spec.width, spec.height);
+            return WildernessPicture(recipe.width, recipe.height);
     }
-    return Raster(spec.width, spec.height);
+    return Raster(recipe.width, recipe.height);
 }
 
 bool HasAlpha(Kind kind) {
@@ -138,8 +138,8 @@ int Run(const std::string& folder) {
         manifest += std::string(name) + "\n";
         return true;
     };
-    for (const PictureSpec& spec : kPictures)
-        if (!write(spec.name, Draw(spec), HasAlpha(spec.kind))) return 1;
+    for (const PictureRecipe& recipe : kPictures)
+        if (!write(recipe.name, Draw(recipe), HasAlpha(recipe.kind))) return 1;
     for (const TownPicture& picture : TownPictures())
         if (!write(picture.name, picture.draw(), picture.with_alpha)) return 1;
     const std::string manifest_path = folder + "/pictures.txt";
