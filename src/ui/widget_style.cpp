@@ -45,23 +45,29 @@ Control& AddDefaultButton(Screen& screen, const std::string& name, const std::st
     return button;
 }
 
+namespace {
+// A label in the body text's size and one of the palette's colours.
+Control& AddBodyLabel(Screen& screen, const std::string& name, const std::string& text, int x, int y,
+                      int width, int height, Color fore) {
+    Control& label = screen.Add(ControlKind::Label, name, x, y, width, height);
+    label.caption = text;
+    label.font_size = text_size::Body;
+    label.fore = fore;
+    return label;
+}
+}  // namespace
+
 Control& AddCaption(Screen& screen, const std::string& name, const std::string& text, int x, int y, int width,
                     int height) {
-    Control& caption = screen.Add(ControlKind::Label, name, x, y, width, height);
-    caption.caption = text;
-    caption.font_size = text_size::Body;
+    Control& caption = AddBodyLabel(screen, name, text, x, y, width, height, palette::Caption);
     caption.align = TextAlign::Right;
-    caption.fore = palette::Caption;
     return caption;
 }
 
 Control& AddText(Screen& screen, const std::string& name, const std::string& text, int x, int y, int width,
                  int height) {
-    Control& label = screen.Add(ControlKind::Label, name, x, y, width, height);
-    label.caption = text;
-    label.font_size = text_size::Body;
+    Control& label = AddBodyLabel(screen, name, text, x, y, width, height, palette::Text);
     label.word_wrap = true;
-    label.fore = palette::Text;
     return label;
 }
 
