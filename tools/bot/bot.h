@@ -1,0 +1,148 @@
+#pragma once
+// The automated player: it plays a whole game through the script runner's
+// actions, from the game menu to Von Devever's lair and home again.
+#include <array>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game_view.h"
+#include "pathfinding.h"
+#include "session.h"
+
+namespace duskmoor {
+struct EncounterContent;
+}
+
+namespace duskmoor::bot {
+
+struct Summary {
+    bool won = false;
+    int game_days = 0;
+    long actions = 0;
+    long steps = 0;
+    int battles_won = 0, battles_fled = 0, battles_lost = 0;
+    int deaths = 0;
+    int loads_after_defeat = 0;
+    int quests_redeemed = 0;
+    std::vector<int> final_levels;
+    std::vector<std::string> route;  // a short log of the way, a line per leg
+    std::string stuck;               // why the bot gave up, if it did
+};
+
+// A place in the world the bot walks to: a cell of a block.
+struct Target {
+    int block = 0;
+    int cell = 0;
+};
+
+class Bot {
+  public:
+    Bot(Session& session, long action_limit);
+
+    // Plays from the title to the finale (or until the action limit); the summary says how it went.
+    Summary Play();
+
+    Summary& summary() { return summary_; }
+    GameView& view() { return view_; }
+
+  private:
+    // Coins kept back when shopping, for the inn and the temple.
+    static constexpr int kTownReserve = 15;
+    // Load kept free when taking coins, for the items found later.
+    static constexpr int kLoadReserve = 150;
+
+    // --- screens (bot_screens.cpp)
+    void StartNewGame();
+    // Answers every screen that opened over the main screen until the player is back on it.
+    void Settle();
+    // The same until `screen` is on top (or the main screen is).
+    void SettleTo(const std::string& screen);
+    void HandleTop();
+    void AnswerDialog();
+    int AnswerYesNo(const std::string& question);
+    void TakeTreasure();
+    void LeaveScreen();
+    void NoteLine(const std::string& line);
+
+    // --- walking (bot_walk.cpp)
+    bool WalkTo(const Target& target, int face = -1);
+    bool WalkInBlock(const std::function<bool(int)>& goal, int face, const std::set<int>& allowed);
+    bool LeaveBlock(int direction);
+    bool CrossToBlock(int next_block);
+    bool Step(Move move);
+    void AfterInterruption();
+    std::set<int> AvoidedCells(const std::set<int>& allowed) const;
+
+    // --- battle (bot_battle.cpp)
+    void FightBattle();
+    void EnterCommand(int slot);
+
+    // --- town (bot_town.cpp)
+    bool EnterBuilding(int cell);
+    void LeaveBuilding();
+    void Shop(int cell, int shop_kind);
+    void BuyInShop(int shop_kind);
+    void Outfit();
+    void EquipParty();
+    void RestAtInn();
+    bool ReadyToTrain() const;
+    void Train();
+    bool CarriesQuestObject() const;
+    void Redeem();
+    void ConvertCoins();
+    bool RideWagon(const std::string& button);
+    void VisitTown();
+
+    // --- camp (bot_camp.cpp)
+    bool OpenCamp();
+    void CloseCamp();
+    bool RestInCamp(int hours);
+    bool FinishRest(int hours);
+    bool NeedsHealing() const;
+    int ChooseSpells();
+    void CastCures();
+    void CampAndHeal(int rounds);
+    void ArrangeMarchingOrder();
+    void SaveGame();
+    bool LoadGame();
+
+    // --- the route (bot_route.cpp)
+    void FollowRoute();
+    void ClearTheRuins();
+    std::optional<Target> NextTarget() const;
+    bool CanTakeOn(const EncounterContent& entry) const;
+    bool Visit(const Target& target);
+    int EntryAt(const Target& target) const;
+    void GoHome();
+    bool PartyHurt() const;
+    bool OutOfActions() const;
+    void CountDay();
+    void Log(const std::string& text);
+
+    Session& session_;
+    GameView view_;
+    long action_limit_;
+    Summary summary_;
+    // Questions the current plan answers with Yes.
+    bool want_stairs_ = false;
+    bool want_wilderness_ = false;
+    int want_town_site_ = 0;
+    bool want_wagon_home_ = true;
+    bool rest_anyway_ = true;
+    bool no_running_ = false;
+    bool push_on_ = false;  // walking home: wounds do not stop the walk
+    bool spells_in_battle_ = true;
+    bool knows_password_ = false;
+    std::string password_;
+    bool has_save_ = false;
+    bool defeated_ = false;  // the game menu opened after a lost battle
+    bool won_ = false;
+    int last_hour_ = 13;
+    std::array<int, 4> taken_items_{};
+    std::set<int> skipped_;  // encounters left for later: block * 1000 + cell
+};
+
+}  // namespace duskmoor::bot

@@ -1,0 +1,171 @@
+// The plan of the game: outfit the party, clear the ruins block by block as
+// far as its strength allows, redeem and train in town, fetch the password
+// from the top of Rizevoz, and go down to Von Devever.
+#include <algorithm>
+#include <cstdio>
+
+#include "bot.h"
+#include "events/encounter_content.h"
+#include "events/encounter_kinds.h"
+#include "tactics.h"
+#include "world_map.h"
+
+namespace duskmoor::bot {
+
+namespace {
+
+constexpr int kLairBlock = 21;
+constexpr int kFoyerBlock = 14;
+constexpr int kRuinsBlock = 13;
+
+bool Worth(const EncounterContent& entry) {
+    switch (entry.kind) {
+        case encounter_kind::Battle:
+        case encounter_kind::Treasure:
+        case encounter_kind::Note:
+        case encounter_kind::TreasureAndNote:
+        case encounter_kind::BattleAndNote:
+        case encounter_kind::BattleAndQuestObject:
+        case encounter_kind::QuestObject:
+            return true;
+    }
+    return false;
+}
+
+std::vector<GroupSight> Sight(const EncounterContent& entry) {
+    std::vector<GroupSight> groups;
+    for (const EncounterGroup& group : entry.groups)
+        if (group.Count > 0) groups.push_back({group.MonsterType, group.Count, false});
+    return groups;
+}
+
+}  // namespace
+
+void Bot::Log(const std::string& text) {
+    char when[32];
+    std::snprintf(when, sizeof when, "day %d %02d:%02d  ", summary_.game_days + 1, view_.state().GameHour,
+                  view_.state().GameMinute);
+    summary_.route.push_back(when + text);
+}
+
+void Bot::CountDay() {
+    int hour = view_.state().GameHour;
+    if (hour < last_hour_) ++summary_.game_days;
+    last_hour_ = hour;
+}
+
+bool Bot::OutOfActions() const {
+    return session_.ended() || session_.actions() >= action_limit_ || won_;
+}
+
+bool Bot::PartyHurt() const {
+    const GameState& state = view_.state();
+    int hp = 0, max_hp = 0;
+    for (int slot = 0; slot < state.NumPlayers; ++slot) {
+        const PLAYER& p = state.Party[slot];
+        if (p.Status & (2 | 256)) return true;
+        hp += std::max<int>(0, p.HP);
+        max_hp += p.MaxHP;
+        if (p.HP * 3 < p.MaxHP) return true;
+    }
+    return hp * 10 < max_hp * 7;
+}
+
+// Back to Verezeve for healing, money and training.
+void Bot::GoHome() {
+    if (view_.state().CurrentBlock == 0) return VisitTown();
+    Log("Back to Verezeve to heal and train.");
+    push_on_ = true;
+    bool home = WalkTo({0, 64});
+    push_on_ = false;
+    if (home) VisitTown();
+}
+
+// Whether the party can take the encounter on at its present strength.
+bool Bot::CanTakeOn(const EncounterContent& entry) const {
+    std::vector<GroupSight> groups = Sight(entry);
+    if (groups.empty()) return true;
+    // Judged at full health: the bot heals before it goes.
+    return ExpectedOutcome(view_.state(), groups, true) >= 0.35;
+}
+
+// The next encounter to go for: the nearest worth having that the party can take on.
+std::optional<Target> Bot::NextTarget() const {
+    const GameState& state = view_.state();
+    std::optional<Target> best;
+    int best_cost = 1 << 30;
+    const int here = state.CurrentBlock;
+    for (int block = 1; block <= kRuinsBlock; ++block) {
+        std::vector<int> path = BlockPath(here, block);
+        if (path.empty()) continue;
+        const BlockEncounters& table = state.Encounters[block];
+        for (const EncounterContent& entry : EncounterContentOf(block).entries) {
+            if (!table.Pending[entry.entry] || !Worth(entry) || !CanTakeOn(entry)) continue;
+            if (skipped_.count(block * 1000 + entry.cell)) continue;
+            int cost = static_cast<int>(path.size()) * 100 + (block == here ? 0 : 50);
+            if (cost < best_cost) {
+                best_cost = cost;
+                best = Target{block, entry.cell};
+            }
+        }
+    }
+    return best;
+}
+
+// Goes onto the cell and lives through what waits there.
+bool Bot::Visit(const Target& target) {
+    if (!WalkTo(target)) return false;
+    AfterInterruption();
+    view_.Refresh();
+    return !view_.state().Encounters[target.block].Pending[EntryAt(target)];
+}
+
+int Bot::EntryAt(const Target& target) const {
+    for (const EncounterContent& entry : EncounterContentOf(target.block).entries)
+        if (entry.cell == target.cell) return entry.entry;
+    return 15;
+}
+
+void Bot::ClearTheRuins() {
+    for (int round = 0; round < 400 && !OutOfActions(); ++round) {
+        view_.Refresh();
+        if (PartyHurt()) GoHome();
+        view_.Refresh();
+        view_.RefreshAllEncounters();
+        auto target = NextTarget();
+        if (!target) return;
+        SaveGame();
+        char text[96];
+        std::snprintf(text, sizeof text, "To block %d, cell %d.", target->block, target->cell);
+        Log(text);
+        if (!Visit(*target)) {
+            // Fled, beaten or cut off: leave it for later and heal.
+            skipped_.insert(target->block * 1000 + target->cell);
+            GoHome();
+        }
+        if (round % 10 == 9) skipped_.clear();
+        view_.Refresh();
+        if (view_.state().CurrentBlock == 0 && !PartyHurt()) SaveGame();
+    }
+}
+
+void Bot::FollowRoute() {
+    StartNewGame();
+    Outfit();
+    RestAtInn();
+    ArrangeMarchingOrder();
+    ClearTheRuins();
+}
+
+Summary Bot::Play() {
+    FollowRoute();
+    view_.Refresh();
+    summary_.won = won_;
+    summary_.actions = session_.actions();
+    for (int slot = 0; slot < view_.members(); ++slot)
+        summary_.final_levels.push_back(view_.state().Party[slot].Level);
+    if (!won_ && summary_.stuck.empty()) summary_.stuck = OutOfActions() ? "ran out of actions" : "no way on";
+    return summary_;
+}
+
+}  // namespace duskmoor::bot

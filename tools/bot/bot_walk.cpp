@@ -1,0 +1,133 @@
+// Walking: through a block to a cell, out through its edge doors and stairs,
+// and from block to block.
+#include "bot.h"
+#include "world_map.h"
+
+namespace duskmoor::bot {
+
+namespace {
+
+const char* KeyOf(Move move) {
+    switch (move) {
+        case Move::Left:
+            return "key Left";
+        case Move::Right:
+            return "key Right";
+        case Move::Forward:
+            return "key Up";
+    }
+    return "key Up";
+}
+
+}  // namespace
+
+std::set<int> Bot::AvoidedCells(const std::set<int>& allowed) const {
+    std::set<int> avoid;
+    const GameState& state = view_.state();
+    const BlockEncounters& table = state.Encounters[state.CurrentBlock];
+    for (int i = 0; i < 16; ++i)
+        if (table.Cell[i] >= 0 && table.Pending[i] != 0 && !allowed.count(table.Cell[i]))
+            avoid.insert(table.Cell[i]);
+    return avoid;
+}
+
+bool Bot::Step(Move move) {
+    session_.Act(KeyOf(move));
+    return session_.top() == "frmMain";
+}
+
+// Re-reads where the party is after something interrupted the walk.
+void Bot::AfterInterruption() {
+    Settle();
+    int block = view_.state().CurrentBlock;
+    view_.RefreshPosition();
+    if (view_.state().CurrentBlock != block) view_.RefreshMap();
+    view_.RefreshEncounters();
+    CountDay();
+}
+
+bool Bot::WalkInBlock(const std::function<bool(int)>& goal, int face, const std::set<int>& allowed) {
+    view_.RefreshPosition();
+    view_.RefreshEncounters();
+    const int block = view_.state().CurrentBlock;
+    for (int attempt = 0; attempt < 400 && !OutOfActions(); ++attempt) {
+        const GameState& state = view_.state();
+        if (state.CurrentBlock != block || session_.ended()) return false;
+        Place place{state.PosX, state.PosY, state.Facing};
+        std::vector<Move> walk;
+        if (!FindWalk(state, place, goal, AvoidedCells(allowed), face, walk)) return false;
+        bool interrupted = false;
+        for (Move move : walk) {
+            bool on_main = Step(move);
+            GameState& mirror = view_.mirror();
+            if (move == Move::Left) mirror.Facing = static_cast<int16_t>((mirror.Facing + 3) % 4);
+            if (move == Move::Right) mirror.Facing = static_cast<int16_t>((mirror.Facing + 1) % 4);
+            if (move == Move::Forward) {
+                int cell = NeighbourCell(mirror, mirror.PosCell, mirror.Facing);
+                mirror.PosCell = static_cast<int16_t>(cell);
+                mirror.PosX = static_cast<int16_t>(cell % mirror.MapWidth);
+                mirror.PosY = static_cast<int16_t>(cell / mirror.MapWidth);
+                ++summary_.steps;
+                // The goal's own screen (a building) is the caller's to answer.
+                if (goal(cell) && allowed.count(cell)) return true;
+            }
+            if (!on_main) {
+                interrupted = true;
+                break;
+            }
+        }
+        if (!interrupted) return true;
+        AfterInterruption();
+        if (defeated_) return false;
+        // A fight on the way that left the party hurt sends it home first.
+        view_.Refresh();
+        if (PartyHurt() && !push_on_) return false;
+    }
+    return false;
+}
+
+bool Bot::LeaveBlock(int direction) {
+    const int block = view_.state().CurrentBlock;
+    const GameState& state = view_.state();
+    const auto at_edge_door = [&](int cell) { return EdgeDoor(state, cell, direction); };
+    if (!WalkInBlock(at_edge_door, direction, {})) return false;
+    Step(Move::Forward);
+    AfterInterruption();
+    return view_.state().CurrentBlock != block;
+}
+
+bool Bot::CrossToBlock(int next_block) {
+    const int block = view_.state().CurrentBlock;
+    const Crossing* crossing = CrossingBetween(block, next_block);
+    if (!crossing) return false;
+    if (crossing->direction >= 0) return LeaveBlock(crossing->direction);
+    // A staircase: step onto it and take it.
+    want_stairs_ = true;
+    const int stairs = crossing->stairs_cell;
+    bool arrived = WalkInBlock([stairs](int cell) { return cell == stairs; }, -1, {stairs});
+    if (arrived) AfterInterruption();
+    want_stairs_ = false;
+    return view_.state().CurrentBlock == next_block;
+}
+
+bool Bot::WalkTo(const Target& target, int face) {
+    for (int leg = 0; leg < 40 && !OutOfActions(); ++leg) {
+        view_.RefreshPosition();
+        const int block = view_.state().CurrentBlock;
+        if (block == target.block) {
+            const int cell = target.cell;
+            return WalkInBlock([cell](int here) { return here == cell; }, face, {cell});
+        }
+        std::vector<int> path = BlockPath(block, target.block);
+        if (path.size() < 2) return false;
+        if (!CrossToBlock(path[1]) && !defeated_) {
+            // One more try: a battle or a question may have stopped the crossing.
+            if (!CrossToBlock(path[1])) return false;
+        }
+        if (defeated_) return false;
+        Log("Entered block " + std::to_string(view_.state().CurrentBlock) + ".");
+    }
+    return false;
+}
+
+}  // namespace duskmoor::bot
