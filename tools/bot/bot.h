@@ -18,6 +18,16 @@ struct EncounterContent;
 
 namespace duskmoor::bot {
 
+// What the soak saw.
+struct SoakReport {
+    long actions = 0;
+    long checks = 0;
+    std::vector<std::string> problems;  // the first few broken invariants, with the action count
+    long rss_first_kb = 0;              // the runner's memory once the soak has settled
+    long rss_last_kb = 0;
+    long rss_peak_kb = 0;
+};
+
 struct Summary {
     bool won = false;
     int game_days = 0;
@@ -44,15 +54,23 @@ class Bot {
 
     // Plays from the title to the finale (or until the action limit); the summary says how it went.
     Summary Play();
+    // Plays on for `actions` more actions, wandering, fighting and resting,
+    // checking the party's invariant and every `Load` after each action and
+    // watching the runner's memory (process `runner_pid`).
+    SoakReport Soak(long actions, int runner_pid);
 
     Summary& summary() { return summary_; }
     GameView& view() { return view_; }
 
   private:
+    // The ruins around Verezeve: blocks 1 to 13 (the Foyer and the lair lie behind the great door).
+    static constexpr int kRuinsLastBlock = 13;
     // Coins kept back when shopping, for the inn and the temple.
     static constexpr int kTownReserve = 15;
     // Load kept free when taking coins, for the items found later.
     static constexpr int kLoadReserve = 150;
+    // A battle in the way is fought when the party expects to keep this share of its hit points.
+    static constexpr double kWorthAFight = 0.4;
 
     // --- screens (bot_screens.cpp)
     void StartNewGame();
@@ -111,16 +129,22 @@ class Bot {
 
     // --- the route (bot_route.cpp)
     void FollowRoute();
-    void ClearTheRuins();
+    void ClearTheRuins(int rounds);
     std::optional<Target> NextTarget() const;
     bool CanTakeOn(const EncounterContent& entry) const;
     bool Visit(const Target& target);
+    bool LeaveTown();
+    bool FetchPassword();
+    bool StormTheLair();
+    bool StrongEnoughFor(int block, int cell) const;
+    int Level(int character_class) const;
     int EntryAt(const Target& target) const;
     void GoHome();
     bool PartyHurt() const;
     bool OutOfActions() const;
     void CountDay();
     void Log(const std::string& text);
+    void Wander();
 
     Session& session_;
     GameView view_;
@@ -133,7 +157,8 @@ class Bot {
     bool want_wagon_home_ = true;
     bool rest_anyway_ = true;
     bool no_running_ = false;
-    bool push_on_ = false;  // walking home: wounds do not stop the walk
+    bool push_on_ = false;          // walking home: wounds do not stop the walk
+    bool fighting_target_ = false;  // the battle on the target cell is the one the party came for
     bool spells_in_battle_ = true;
     bool knows_password_ = false;
     std::string password_;

@@ -92,7 +92,11 @@ void Bot::EnterCommand(int slot) {
     for (const GroupSight& group : groups)
         if (group.live > 0 && IsUndead(group.type)) undead = true;
     int sleep_group = SleepTarget(state, groups);
-    if (ShouldRun(state, groups) && !no_running_) {
+    // A battle that only stands in the way is not worth many wounds; the one
+    // the party came for is fought while it can be won.
+    const double outcome = ExpectedOutcome(state, groups);
+    const bool run = fighting_target_ ? outcome <= 0 : outcome < kWorthAFight;
+    if (run && !no_running_) {
         command = "lblFlee";
     } else if (me.Class == 1 && spells_in_battle_ && sleep_group >= 0 && ReadiedRow(me, {kSleep}) >= 0) {
         target = sleep_group;

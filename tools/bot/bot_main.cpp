@@ -2,7 +2,13 @@
 // to the finale through the script runner, as a player would.
 //
 //     duskmoor-bot [--seed N] [--data DIR] [--record SCRIPT] [--runner PATH] [--limit ACTIONS]
+//                  [--final-state FILE] [--soak ACTIONS]
 //     duskmoor-bot --bench SEEDS [--runner PATH] [--limit ACTIONS]
+//
+// --record writes every action sent, under a "# seed N" line, so that
+// `duskmoor-script --seed N --data DIR SCRIPT` plays the same game; --final-state
+// writes the state the game ended in, as the runner's `get` answers; --soak plays
+// on after the finale and checks the party after every action.
 #include <unistd.h>
 
 #include <chrono>
@@ -11,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 
 #include "bot.h"
@@ -28,6 +35,8 @@ struct Options {
     std::string runner;
     long limit = 400000;
     int bench = 0;
+    std::string final_state;
+    long soak = 0;
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
@@ -62,6 +71,10 @@ Options ParseOptions(int argc, char** argv) {
             options.runner = value;
         } else if (argument == "--limit") {
             options.limit = static_cast<long>(Number(value));
+        } else if (argument == "--final-state") {
+            options.final_state = value;
+        } else if (argument == "--soak") {
+            options.soak = static_cast<long>(Number(value));
         } else if (argument == "--bench") {
             options.bench = static_cast<int>(Number(value));
         } else {
@@ -74,7 +87,29 @@ Options ParseOptions(int argc, char** argv) {
 struct Game {
     Summary summary;
     double seconds = 0;
+    bool soak_clean = true;
 };
+
+void WriteFinalState(Session& session, const std::string& path) {
+    std::ofstream out(path);
+    const std::vector<std::string> names = FinalStateNames();
+    std::map<std::string, std::string> values = session.GetMany(names);
+    for (const std::string& name : names) out << name << "=" << values[name] << "\n";
+}
+
+bool ReportSoak(const SoakReport& report) {
+    std::printf(
+        "soak: %ld actions, %ld checks, %zu problems; runner memory %ld kB after settling, %ld kB at the "
+        "end, "
+        "%ld kB at the peak\n",
+        report.actions, report.checks, report.problems.size(), report.rss_first_kb, report.rss_last_kb,
+        report.rss_peak_kb);
+    for (const std::string& problem : report.problems) std::printf("  %s\n", problem.c_str());
+    // Memory may wobble with what the screens hold; it must not climb with the length of the game.
+    const bool steady = report.rss_last_kb <= report.rss_first_kb + report.rss_first_kb / 10 + 2048;
+    if (!steady) std::printf("soak: the runner's memory grew\n");
+    return report.problems.empty() && steady;
+}
 
 Game PlayOne(const Options& options, unsigned long long seed, const std::string& data) {
     auto start = std::chrono::steady_clock::now();
@@ -83,6 +118,8 @@ Game PlayOne(const Options& options, unsigned long long seed, const std::string&
     Bot bot(session, options.limit);
     Game game;
     game.summary = bot.Play();
+    if (options.soak > 0) game.soak_clean = ReportSoak(bot.Soak(options.soak, runner.pid()));
+    if (!options.final_state.empty()) WriteFinalState(session, options.final_state);
     if (!options.record.empty()) {
         std::ofstream record(options.record);
         record << "# seed " << seed << "\n";
@@ -121,5 +158,5 @@ int main(int argc, char** argv) {
     }
     Game game = PlayOne(options, options.seed, data);
     std::cout << FullSummary(options.seed, game.summary, game.seconds);
-    return game.summary.won ? 0 : 1;
+    return game.summary.won && game.soak_clean ? 0 : 1;
 }

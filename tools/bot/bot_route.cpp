@@ -15,8 +15,13 @@ namespace duskmoor::bot {
 namespace {
 
 constexpr int kLairBlock = 21;
-constexpr int kFoyerBlock = 14;
-constexpr int kRuinsBlock = 13;
+constexpr int kVonDeveverCell = 24;
+constexpr int kPasswordBlock = 18;
+constexpr int kPasswordCell = 6;
+// The cleric's level for each leg: turning the tower's undead, then the lair's mummies.
+constexpr int kPasswordLevel = 4;
+constexpr int kLairLevel = 5;
+constexpr int kRoundsPerPhase = 20;
 
 bool Worth(const EncounterContent& entry) {
     switch (entry.kind) {
@@ -95,7 +100,7 @@ std::optional<Target> Bot::NextTarget() const {
     std::optional<Target> best;
     int best_cost = 1 << 30;
     const int here = state.CurrentBlock;
-    for (int block = 1; block <= kRuinsBlock; ++block) {
+    for (int block = 1; block <= kRuinsLastBlock; ++block) {
         std::vector<int> path = BlockPath(here, block);
         if (path.empty()) continue;
         const BlockEncounters& table = state.Encounters[block];
@@ -126,8 +131,9 @@ int Bot::EntryAt(const Target& target) const {
     return 15;
 }
 
-void Bot::ClearTheRuins() {
-    for (int round = 0; round < 400 && !OutOfActions(); ++round) {
+void Bot::ClearTheRuins(int rounds) {
+    skipped_.clear();
+    for (int round = 0; round < rounds && !OutOfActions(); ++round) {
         view_.Refresh();
         if (PartyHurt()) GoHome();
         view_.Refresh();
@@ -143,10 +149,48 @@ void Bot::ClearTheRuins() {
             skipped_.insert(target->block * 1000 + target->cell);
             GoHome();
         }
-        if (round % 10 == 9) skipped_.clear();
         view_.Refresh();
         if (view_.state().CurrentBlock == 0 && !PartyHurt()) SaveGame();
     }
+}
+
+int Bot::Level(int character_class) const {
+    const GameState& state = view_.state();
+    int level = 0;
+    for (int slot = 0; slot < state.NumPlayers; ++slot)
+        if (state.Party[slot].Class == character_class) level = std::max<int>(level, state.Party[slot].Level);
+    return level;
+}
+
+// Whether the party, rested, expects to win the battle on the cell.
+bool Bot::StrongEnoughFor(int block, int cell) const {
+    for (const EncounterContent& entry : EncounterContentOf(block).entries)
+        if (entry.cell == cell) return CanTakeOn(entry);
+    return true;
+}
+
+// The note with the password lies on the top level of Rizevoz, past a battle of the undead.
+bool Bot::FetchPassword() {
+    view_.Refresh();
+    if (view_.state().CurrentBlock != 0) GoHome();
+    Log("To Rizevoz by wagon, for the note at the top of the tower.");
+    if (!RideWagon("cmd2")) return false;
+    SaveGame();
+    bool found = Visit({kPasswordBlock, kPasswordCell}) && knows_password_;
+    Log(found ? "Back to Verezeve with the password." : "No note this time: back to Verezeve.");
+    GoHome();
+    return found;
+}
+
+// Through the great door, down the Foyer's stairs, past the undead to Von Devever.
+bool Bot::StormTheLair() {
+    view_.Refresh();
+    if (PartyHurt()) GoHome();
+    SaveGame();
+    Log("To the great door below the ruins.");
+    if (!WalkTo({kLairBlock, kVonDeveverCell})) return false;
+    AfterInterruption();
+    return won_;
 }
 
 void Bot::FollowRoute() {
@@ -154,7 +198,13 @@ void Bot::FollowRoute() {
     Outfit();
     RestAtInn();
     ArrangeMarchingOrder();
-    ClearTheRuins();
+    for (int phase = 0; phase < 200 && !OutOfActions(); ++phase) {
+        ClearTheRuins(kRoundsPerPhase);
+        view_.Refresh();
+        if (!knows_password_ && Level(3) >= kPasswordLevel) FetchPassword();
+        view_.Refresh();
+        if (knows_password_ && Level(3) >= kLairLevel && StormTheLair()) return;
+    }
 }
 
 Summary Bot::Play() {

@@ -63,7 +63,8 @@ bool Bot::WalkInBlock(const std::function<bool(int)>& goal, int face, const std:
             if (move == Move::Left) mirror.Facing = static_cast<int16_t>((mirror.Facing + 3) % 4);
             if (move == Move::Right) mirror.Facing = static_cast<int16_t>((mirror.Facing + 1) % 4);
             if (move == Move::Forward) {
-                int cell = NeighbourCell(mirror, mirror.PosCell, mirror.Facing);
+                const int cell = NeighbourCell(mirror, mirror.PosCell, mirror.Facing);
+                fighting_target_ = goal(cell);
                 mirror.PosCell = static_cast<int16_t>(cell);
                 mirror.PosX = static_cast<int16_t>(cell % mirror.MapWidth);
                 mirror.PosY = static_cast<int16_t>(cell / mirror.MapWidth);
@@ -110,6 +111,27 @@ bool Bot::CrossToBlock(int next_block) {
     return view_.state().CurrentBlock == next_block;
 }
 
+// Leaves Rizevoz, the caves or the camp by its gate: home by wagon when the party came by wagon.
+bool Bot::LeaveTown() {
+    const int block = view_.state().CurrentBlock;
+    const GameState& state = view_.state();
+    int direction = -1;
+    const auto at_gate = [&](int cell) {
+        for (int d = 0; d < 4; ++d)
+            if (EdgeDoor(state, cell, d)) {
+                direction = d;
+                return true;
+            }
+        return false;
+    };
+    if (!WalkInBlock(at_gate, -1, {})) return false;
+    for (Move turn : TurnsToFace(view_.state().Facing, direction)) Step(turn);
+    want_wagon_home_ = true;
+    Step(Move::Forward);
+    AfterInterruption();
+    return view_.state().CurrentBlock != block;
+}
+
 bool Bot::WalkTo(const Target& target, int face) {
     for (int leg = 0; leg < 40 && !OutOfActions(); ++leg) {
         view_.RefreshPosition();
@@ -119,7 +141,11 @@ bool Bot::WalkTo(const Target& target, int face) {
             return WalkInBlock([cell](int here) { return here == cell; }, face, {cell});
         }
         std::vector<int> path = BlockPath(block, target.block);
-        if (path.size() < 2) return false;
+        if (path.size() < 2) {
+            // Away from Verezeve's ruins: home first, by the wagon.
+            if (block < 15 || block > 20 || !LeaveTown()) return false;
+            continue;
+        }
         if (!CrossToBlock(path[1]) && !defeated_) {
             // One more try: a battle or a question may have stopped the crossing.
             if (!CrossToBlock(path[1])) return false;

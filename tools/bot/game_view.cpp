@@ -32,6 +32,15 @@ std::vector<std::string> PartyNames(int slot, int pack_count) {
     return names;
 }
 
+std::vector<std::string> FinalStateNames() {
+    std::vector<std::string> names{"NumPlayers", "BankGold", "BankSilver", "BankCopper", "WagonRide"};
+    for (const char* name : kPositionFields) names.push_back(name);
+    for (int slot = 0; slot < 4; ++slot)
+        for (const std::string& name : PartyNames(slot, 25)) names.push_back(name);
+    for (int q = 1; q < 15; ++q) names.push_back("QuestsDone[" + std::to_string(q) + "]");
+    return names;
+}
+
 GameView::GameView(Session& session) : session_(session), mirror_(std::make_unique<GameState>()) {}
 
 void GameView::Read(const std::vector<std::string>& names) {

@@ -52,6 +52,8 @@ int ReadiedRow(const PLAYER& caster, std::initializer_list<int> spells);
 
 // The names to read for the set encounters of a block.
 std::vector<std::string> EncounterNames(int block);
+// The state a finished game is compared by: position, clock, the party's records, the quests.
+std::vector<std::string> FinalStateNames();
 // The names to read for one party slot.
 std::vector<std::string> PartyNames(int slot, int pack_count);
 

@@ -61,7 +61,10 @@ std::map<std::string, std::string> Session::Act(const std::string& action,
         if (dialog.mode != 0) dialog_ = dialog;
         if (listener_) listener_(line);
     }
-    return names.empty() ? std::map<std::string, std::string>{} : ParseAnswers(last_lines_);
+    std::map<std::string, std::string> answers =
+        names.empty() ? std::map<std::string, std::string>{} : ParseAnswers(last_lines_);
+    if (check_) check_();
+    return answers;
 }
 
 std::map<std::string, std::string> Session::GetMany(const std::vector<std::string>& names) {

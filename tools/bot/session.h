@@ -44,6 +44,8 @@ class Session {
     const std::vector<std::string>& record() const { return record_; }
     // Called with every transcript line an action caused.
     void OnLine(std::function<void(const std::string&)> listener) { listener_ = std::move(listener); }
+    // Called after every action; it may read the state but not act.
+    void AfterEachAction(std::function<void()> check) { check_ = std::move(check); }
 
     long exchanges() const { return exchanges_; }
 
@@ -57,6 +59,7 @@ class Session {
     std::vector<std::string> last_lines_;
     std::vector<std::string> record_;
     std::function<void(const std::string&)> listener_;
+    std::function<void()> check_;
     long exchanges_ = 0;
 };
 
