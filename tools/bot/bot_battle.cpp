@@ -88,9 +88,10 @@ void Bot::EnterCommand(int slot) {
     const PLAYER& me = state.Party[slot];
     int target = ChooseTarget(state, groups);
     std::string command = "lblWeapon";
-    bool undead = false;
-    for (const GroupSight& group : groups)
-        if (group.live > 0 && IsUndead(group.type)) undead = true;
+    // A cleric turns when some undead here give way to its level.
+    int turnable = -1;
+    for (size_t g = 0; g < groups.size(); ++g)
+        if (groups[g].live > 0 && TurnChance(groups[g].type, me.Level) > 0) turnable = static_cast<int>(g);
     int sleep_group = SleepTarget(state, groups);
     // A battle that only stands in the way is not worth many wounds; the one
     // the party came for is fought while it can be won.
@@ -101,10 +102,9 @@ void Bot::EnterCommand(int slot) {
     } else if (me.Class == 1 && spells_in_battle_ && sleep_group >= 0 && ReadiedRow(me, {kSleep}) >= 0) {
         target = sleep_group;
         command = "lblSpell";
-    } else if (me.Class == 3 && undead) {
+    } else if (me.Class == 3 && turnable >= 0) {
         command = "lblTurn";
-        for (size_t g = 0; g < groups.size(); ++g)
-            if (groups[g].live > 0 && IsUndead(groups[g].type)) target = static_cast<int>(g);
+        target = turnable;
     }
     session_.Act("click lblNumber" + Slot(target));
     session_.Act("dblclick " + command);

@@ -68,33 +68,119 @@ int ChooseTarget(const GameState& state, const std::vector<GroupSight>& groups) 
     return best < 0 ? 0 : best;
 }
 
+double TurnChance(int type, int level) {
+    // The cleric's level from which each kind of undead is turned without a roll.
+    int automatic = 0;
+    switch (type) {
+        case 4:
+            automatic = 2;
+            break;  // skeleton
+        case 5:
+            automatic = 3;
+            break;  // zombie
+        case 17:    // ghoul
+        case 18:
+            automatic = 4;
+            break;  // ghast
+        case 21:
+            automatic = 5;
+            break;  // mummy
+        case 23:
+            automatic = 9;
+            break;  // the vampire
+        default:
+            return 0;
+    }
+    if (level >= automatic) return 1;
+    // Below it the d12 must reach 7, 9 or 11 for one, two or three levels short;
+    // mummies and the vampire give way only to a cleric close to their level.
+    const int short_by = automatic - level;
+    const bool mummy = type == 21;
+    if (short_by > (mummy ? 1 : 3)) return 0;
+    const int needed = mummy ? 11 : 5 + 2 * short_by;
+    return std::clamp((13 - needed) / 12.0, 0.0, 1.0);
+}
+
+int SleepersPerSpell(int type, int live) {
+    const int level = std::max<int>(1, MonsterLevel(type));
+    // The budget of 1d16 (at least 2) averages eight and a half hit dice.
+    return std::clamp(static_cast<int>(8.5 / level + 0.5), 1, std::max(1, live));
+}
+
 double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& groups, bool rested) {
     const int ac = static_cast<int>(PartyArmorClass(state) + 0.5);
-    std::vector<double> live;  // monsters left in each group, fractions counted
-    for (const GroupSight& group : groups) live.push_back(group.live);
+    const size_t count = groups.size();
+    std::vector<double> live(count), asleep(count);
+    for (size_t g = 0; g < count; ++g) live[g] = groups[g].live;
     std::vector<double> hp(state.NumPlayers, 0);
+    std::vector<int> sleeps(state.NumPlayers, 0);
     double start_hp = 0;
     for (int slot = 0; slot < state.NumPlayers; ++slot) {
-        if (Standing(state.Party[slot])) hp[slot] = rested ? state.Party[slot].MaxHP : state.Party[slot].HP;
+        const PLAYER& p = state.Party[slot];
+        if (Standing(p)) hp[slot] = rested ? p.MaxHP : p.HP;
         start_hp += hp[slot];
+        if (p.Class == 1)
+            for (int pair = 0; pair < 13; ++pair)
+                sleeps[slot] += p.Spells[2 * pair] == 1 && p.Spells[2 * pair + 1] == 10;
     }
     if (start_hp <= 0) return 0;
-    for (int round = 0; round < 60; ++round) {
-        std::vector<GroupSight> left = groups;
-        for (size_t g = 0; g < left.size(); ++g) left[g].live = live[g] > 0.01 ? 1 : 0;
-        bool monsters_left = false;
-        for (double count : live) monsters_left = monsters_left || count > 0.01;
-        if (!monsters_left) break;
-        // The party strikes.
-        int target = ChooseTarget(state, left);
-        double damage = 0;
-        for (int slot = 0; slot < state.NumPlayers; ++slot)
-            if (hp[slot] > 0) damage += BlowDamage(state.Party[slot], groups[target].type);
-        live[target] =
-            std::max(0.0, live[target] - damage / std::max(1.0, MonsterHitPoints(groups[target].type)));
-        // The monsters strike back, mostly at the front two.
+    const auto any_left = [&] {
+        for (double left : live)
+            if (left > 0.01) return true;
+        return false;
+    };
+    for (int round = 0; round < 60 && any_left(); ++round) {
+        for (int slot = 0; slot < state.NumPlayers; ++slot) {
+            if (hp[slot] <= 0 || !any_left()) continue;
+            const PLAYER& p = state.Party[slot];
+            std::vector<GroupSight> left = groups;
+            for (size_t g = 0; g < count; ++g) {
+                left[g].live = live[g] > 0.01 ? 1 : 0;
+                left[g].asleep = asleep[g] > 0.01;
+            }
+            // A magic-user puts the worst of the living to sleep while it has the spell.
+            int sleep_group = sleeps[slot] > 0 ? SleepTarget(state, left) : -1;
+            if (sleep_group >= 0) {
+                --sleeps[slot];
+                double awake = live[sleep_group] - asleep[sleep_group];
+                asleep[sleep_group] += std::min(
+                    awake, 1.0 * SleepersPerSpell(groups[sleep_group].type, static_cast<int>(awake + 0.5)));
+                continue;
+            }
+            // A cleric turns the undead it can.
+            if (p.Class == 3) {
+                int best = -1;
+                double best_turned = 0;
+                for (size_t g = 0; g < count; ++g) {
+                    if (live[g] <= 0.01) continue;
+                    double turned = TurnChance(groups[g].type, p.Level) *
+                                    std::min(live[g], 6.5 / std::max<int>(1, MonsterLevel(groups[g].type)));
+                    if (turned > best_turned) {
+                        best_turned = turned;
+                        best = static_cast<int>(g);
+                    }
+                }
+                if (best >= 0 && best_turned > 0.3) {
+                    live[best] = std::max(0.0, live[best] - best_turned);
+                    continue;
+                }
+            }
+            // A blow on a group with a sleeper kills.
+            int target = ChooseTarget(state, left);
+            if (asleep[target] > 0.01) {
+                double killed = std::min(1.0, asleep[target]);
+                asleep[target] -= killed;
+                live[target] = std::max(0.0, live[target] - killed);
+                continue;
+            }
+            live[target] =
+                std::max(0.0, live[target] - BlowDamage(p, groups[target].type) /
+                                                 std::max(1.0, MonsterHitPoints(groups[target].type)));
+        }
+        // The monsters awake strike back, mostly at the front two.
         double threat = 0;
-        for (size_t g = 0; g < groups.size(); ++g) threat += live[g] * MonsterThreat(groups[g].type, ac);
+        for (size_t g = 0; g < count; ++g)
+            threat += std::max(0.0, live[g] - asleep[g]) * MonsterThreat(groups[g].type, ac);
         double shares = 0;
         for (int slot = 0; slot < state.NumPlayers; ++slot)
             if (hp[slot] > 0) shares += slot < 2 ? 0.4 : 0.1;
@@ -107,8 +193,7 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
         }
         if (left_hp <= 0) return 0;
     }
-    for (double count : live)
-        if (count > 0.01) return 0;
+    if (any_left()) return 0;
     double end_hp = 0;
     for (double left : hp) end_hp += std::max(0.0, left);
     return end_hp / start_hp;

@@ -21,6 +21,11 @@ double BlowDamage(const PLAYER& character, int type);
 // Expected hit points of a monster of the type.
 double MonsterHitPoints(int type);
 
+// The chance that a cleric of `level` turns a monster of the type (0 for the living).
+double TurnChance(int type, int level);
+// How many monsters of the type a sleep spell is expected to put to sleep.
+int SleepersPerSpell(int type, int live);
+
 // The group the party's weapons should fall on: a group with a sleeper, else
 // the one whose blows cost the party most for the effort of killing it.
 int ChooseTarget(const GameState& state, const std::vector<GroupSight>& groups);

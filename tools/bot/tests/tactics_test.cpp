@@ -71,5 +71,36 @@ TEST(BotTactics, TargetsSleepersFirstThenTheDeadliestForItsHitPoints) {
     EXPECT_EQ(SleepTarget(party, mixed), 1);
 }
 
+TEST(BotTactics, TurningChancesFollowTheClericsLevel) {
+    EXPECT_DOUBLE_EQ(TurnChance(4, 1), 0.5);        // skeletons: 7 or more on a d12
+    EXPECT_DOUBLE_EQ(TurnChance(4, 2), 1.0);        // and without a roll from level 2
+    EXPECT_DOUBLE_EQ(TurnChance(17, 1), 2 / 12.0);  // ghouls need 11 at level 1
+    EXPECT_DOUBLE_EQ(TurnChance(21, 3), 0.0);       // mummies give nothing below level 4
+    EXPECT_DOUBLE_EQ(TurnChance(21, 4), 2 / 12.0);
+    EXPECT_DOUBLE_EQ(TurnChance(21, 5), 1.0);
+    EXPECT_DOUBLE_EQ(TurnChance(23, 5), 0.0);  // the vampire only from level 6
+    EXPECT_DOUBLE_EQ(TurnChance(23, 6), 2 / 12.0);
+    EXPECT_DOUBLE_EQ(TurnChance(23, 8), 6 / 12.0);
+    EXPECT_DOUBLE_EQ(TurnChance(15, 9), 0.0);  // an ettin is no undead
+    // Sleep takes one ettin at least, and more of the small fry.
+    EXPECT_EQ(SleepersPerSpell(15, 3), 1);
+    EXPECT_EQ(SleepersPerSpell(0, 20), 9);
+    EXPECT_EQ(SleepersPerSpell(0, 4), 4);
+}
+
+TEST(BotTactics, SleepAndTurningWinWhatBladesAloneLose) {
+    GameState party = Fighters(4, 20, 2, 14, 10);
+    const std::vector<GroupSight> ettins{{15, 2, false}};
+    const std::vector<GroupSight> zombies{{5, 12, false}};
+    const double blades = ExpectedOutcome(party, ettins);
+    party.Party[3].Class = 1;  // a magic-user with two sleeps
+    party.Party[3].Spells = {1, 10, 1, 10};
+    EXPECT_GT(ExpectedOutcome(party, ettins), std::max(blades, 0.0));
+    const double without_cleric = ExpectedOutcome(party, zombies);
+    party.Party[2].Class = 3;
+    party.Party[2].Level = 3;  // zombies turn without a roll
+    EXPECT_GT(ExpectedOutcome(party, zombies), without_cleric);
+}
+
 }  // namespace
 }  // namespace duskmoor::bot
