@@ -33,6 +33,7 @@ struct Summary {
     int game_days = 0;
     long actions = 0;
     long steps = 0;
+    long exchanges = 0;  // round trips through the pipe
     int battles_won = 0, battles_fled = 0, battles_lost = 0;
     int deaths = 0;
     int loads_after_defeat = 0;
@@ -96,7 +97,7 @@ class Bot {
 
     // --- battle (bot_battle.cpp)
     void FightBattle();
-    void EnterCommand(int slot);
+    void CommandActions(int slot, std::vector<std::string>& actions);
 
     // --- town (bot_town.cpp)
     bool EnterBuilding(int cell);

@@ -1,6 +1,8 @@
 // Fighting: commands for each character, NEXT between the messages, and
 // running away when the fight is lost.
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include "bot.h"
 #include "combat/monster_catalogue.h"
@@ -27,96 +29,117 @@ std::string CommandAsker(const std::string& message) {
 
 }  // namespace
 
-void Bot::FightBattle() {
-    bool counted = false;
-    const std::vector<std::string> watched{"BattleOutcome", "AcceptingCommands", "TurnSide"};
-    auto values = session_.GetMany(watched);
-    for (int guard = 0; session_.top() == "frmBattle2" && guard < 20000; ++guard) {
-        int outcome = std::atoi(values["BattleOutcome"].c_str());
-        if (outcome != 0) {
-            if (!counted) {
-                counted = true;
-                if (outcome == 1) ++summary_.battles_won;
-                if (outcome == 7) ++summary_.battles_fled;
-                if (outcome == 2) {
-                    ++summary_.battles_lost;
-                    defeated_ = true;
-                }
-            }
-            values = session_.Act("key N", watched);
-            continue;
-        }
-        if (values["AcceptingCommands"] == "-1" && values["TurnSide"] == "1") {
-            std::string name = CommandAsker(session_.Show("lblMessage"));
-            view_.Refresh();
-            int slot = -1;
-            for (int s = 0; s < view_.members(); ++s)
-                if (view_.state().Party[s].Name == name) slot = s;
-            if (slot >= 0) {
-                EnterCommand(slot);
-                values = session_.GetMany(watched);
-                continue;
-            }
-        }
-        values = session_.Act("key N", watched);
-    }
-    if (session_.top() == "frmBattle2") session_.Act("click lblexit");
+namespace {
+
+bool Standing(const PLAYER& p) {
+    return (p.Status & 256) == 0 && (p.Status & 2) == 0;
 }
 
-void Bot::EnterCommand(int slot) {
-    const int groups_in_use = session_.GetInt("NumGroups");
-    std::vector<std::string> names;
-    for (int g = 0; g < groups_in_use; ++g) names.push_back("EncounterGroups" + Slot(g) + ".MonsterType");
-    const int monsters = session_.GetInt("NumMonsters");
-    for (int m = 0; m < monsters; ++m) {
-        names.push_back("Monsters" + Slot(m) + ".MonsterType");
-        names.push_back("Monsters" + Slot(m) + ".MonsterStatus");
-    }
-    auto values = session_.GetMany(names);
-    std::vector<GroupSight> groups(groups_in_use);
-    for (int g = 0; g < groups_in_use; ++g) {
-        groups[g].type = std::atoi(values["EncounterGroups" + Slot(g) + ".MonsterType"].c_str());
-        std::string number = session_.Show("lblNumber" + Slot(g));
-        groups[g].live = number.size() > 2 ? std::atoi(number.c_str() + 1) : 0;
-        for (int m = 0; m < monsters; ++m) {
-            int type = std::atoi(values["Monsters" + Slot(m) + ".MonsterType"].c_str());
-            int status = std::atoi(values["Monsters" + Slot(m) + ".MonsterStatus"].c_str());
-            if (type == groups[g].type && (status & 8)) groups[g].asleep = true;
+// What the party sees of the monster groups: their kinds, how many of each
+// still fight, and whether one of a kind sleeps.
+std::vector<GroupSight> Groups(const GameState& state) {
+    std::vector<GroupSight> groups(std::clamp<int>(state.NumGroups, 0, 4));
+    for (size_t g = 0; g < groups.size(); ++g) groups[g].type = state.EncounterGroups[g].MonsterType;
+    for (int m = 0; m < state.NumMonsters && m < 41; ++m) {
+        const Monster& monster = state.Monsters[m];
+        for (GroupSight& group : groups) {
+            if (monster.MonsterType != group.type) continue;
+            if ((monster.MonsterStatus & (256 | 32)) == 0) ++group.live;
+            if (monster.MonsterStatus & 8) group.asleep = true;
         }
     }
+    // Two groups of one kind show the kind's whole number, as their labels do.
+    return groups;
+}
+
+}  // namespace
+
+void Bot::FightBattle() {
+    std::vector<std::string> queries{"show lblMessage"};
+    for (const std::string& name : BattleNames()) queries.push_back("get " + name);
+    std::map<std::string, std::string> answers;
+    const auto look = [&] {
+        answers = session_.Query(queries);
+        view_.Absorb(answers);
+    };
+    look();
+    for (int guard = 0; session_.top() == "frmBattle2" && guard < 5000; ++guard) {
+        const GameState& state = view_.state();
+        const int outcome = state.BattleOutcome;
+        std::vector<std::string> actions;
+        if (outcome == 0 && state.AcceptingCommands == -1 && state.TurnSide == 1) {
+            // The whole round's commands at once, for each standing member from the one asked.
+            std::string asker = CommandAsker(answers["lblMessage"]);
+            bool asking = false;
+            for (int slot = 0; slot < state.NumPlayers; ++slot) {
+                asking = asking || state.Party[slot].Name == asker;
+                if (asking && Standing(state.Party[slot])) CommandActions(slot, actions);
+            }
+        }
+        if (actions.empty()) {
+            // Confirm messages until the next command or the end: spare presses do nothing.
+            int live = 0;
+            for (const GroupSight& group : Groups(state)) live += group.live;
+            actions.assign(outcome != 0 ? 1 : std::clamp(live + 1, 2, 12), "key N");
+        }
+        view_.Absorb(answers = session_.ActAll(actions, queries));
+    }
+    if (session_.top() == "frmBattle2" && !session_.ended()) session_.Act("click lblexit");
+    // The outcome stays in the state until the next battle.
+    switch (session_.GetInt("BattleOutcome")) {
+        case 1:
+            ++summary_.battles_won;
+            break;
+        case 7:
+            ++summary_.battles_fled;
+            break;
+        case 2:
+            ++summary_.battles_lost;
+            defeated_ = true;
+            break;
+    }
+}
+
+// The clicks that give the character in `slot` its command: a target group, then the command.
+void Bot::CommandActions(int slot, std::vector<std::string>& actions) {
     const GameState& state = view_.state();
     const PLAYER& me = state.Party[slot];
+    const std::vector<GroupSight> groups = Groups(state);
     int target = ChooseTarget(state, groups);
     std::string command = "lblWeapon";
     // A cleric turns when some undead here give way to its level.
     int turnable = -1;
     for (size_t g = 0; g < groups.size(); ++g)
         if (groups[g].live > 0 && TurnChance(groups[g].type, me.Level) > 0) turnable = static_cast<int>(g);
-    int sleep_group = SleepTarget(state, groups);
+    const int sleep_group = SleepTarget(state, groups);
+    const int sleep_row = ReadiedRow(me, {kSleep});
     // A battle that only stands in the way is not worth many wounds; the one
     // the party came for is fought while it can be won.
     const double outcome = ExpectedOutcome(state, groups);
     const bool run = fighting_target_ ? outcome <= 0 : outcome < kWorthAFight;
     if (run && !no_running_) {
         command = "lblFlee";
-    } else if (me.Class == 1 && spells_in_battle_ && sleep_group >= 0 && ReadiedRow(me, {kSleep}) >= 0) {
+    } else if (me.Class == 1 && spells_in_battle_ && sleep_group >= 0 && sleep_row >= 0 &&
+               !groups[sleep_group].asleep) {
         target = sleep_group;
         command = "lblSpell";
     } else if (me.Class == 3 && turnable >= 0) {
         command = "lblTurn";
         target = turnable;
     }
-    session_.Act("click lblNumber" + Slot(target));
-    session_.Act("dblclick " + command);
-    // A game whose battles cast no spells keeps its magic-users to their weapons.
-    if (command == "lblSpell" && session_.top() != "frmMagic") spells_in_battle_ = false;
-    if (command == "lblSpell" && session_.top() == "frmMagic") {
-        session_.Act("click lblSpells" + Slot(ReadiedRow(me, {kSleep})));
-        session_.Act("click lblCast");
-        if (session_.top() == "frmMagic") session_.Act("click lblCancel");
+    actions.push_back("click lblNumber" + Slot(target));
+    actions.push_back("dblclick " + command);
+    if (command == "lblSpell") {
+        actions.push_back("click lblSpells" + Slot(sleep_row));
+        actions.push_back("click lblCast");
+        // The spell is cast once: the next command's estimate must not count it again.
+        PLAYER& caster = view_.mirror().Party[slot];
+        for (int pair = 0; pair < 13; ++pair)
+            if (caster.Spells[2 * pair] == 1 && caster.Spells[2 * pair + 1] == kSleep) {
+                caster.Spells[2 * pair] = 0;
+                break;
+            }
     }
-    // A refused command (a group already beaten) leaves the screen waiting: strike the first live group.
-    SettleTo("frmBattle2");
 }
 
 }  // namespace duskmoor::bot

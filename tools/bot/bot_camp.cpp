@@ -204,7 +204,7 @@ bool Bot::LoadGame() {
     session_.Act(std::string("file ") + kSaveFile);
     session_.Act("click imgLoadGame");
     Settle();
-    if (defeated_) ++summary_.loads_after_defeat;
+    ++summary_.loads_after_defeat;
     defeated_ = false;
     view_.Refresh();
     Log("Loaded the saved game.");

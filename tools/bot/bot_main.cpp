@@ -126,6 +126,7 @@ Game PlayOne(const Options& options, unsigned long long seed, const std::string&
         for (const std::string& action : session.record()) record << action << "\n";
     }
     game.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    game.summary.exchanges = session.exchanges();
     return game;
 }
 

@@ -36,52 +36,51 @@ bool Bot::Step(Move move) {
     return session_.top() == "frmMain";
 }
 
-// Re-reads where the party is after something interrupted the walk.
+// Re-reads where the party is after something interrupted the walk. A
+// member killed sends the party back to its saved game, as a player would.
 void Bot::AfterInterruption() {
     Settle();
-    int block = view_.state().CurrentBlock;
-    view_.RefreshPosition();
-    if (view_.state().CurrentBlock != block) view_.RefreshMap();
-    view_.RefreshEncounters();
+    view_.Refresh();
     CountDay();
+    int dead = 0;
+    for (int slot = 0; slot < view_.members(); ++slot) dead += view_.Dead(slot) ? 1 : 0;
+    if (dead == 0 || !has_save_ || session_.top() != "frmMain") return;
+    summary_.deaths += dead;
+    Log(std::to_string(dead) + (dead == 1 ? " member" : " members") + " killed: back to the saved game.");
+    LoadGame();
 }
 
+// Sends the whole walk at once: a random encounter on the way opens its
+// screens, and the keys left over fall on them harmlessly (arrow keys choose
+// nothing for good in a battle or a message). Where the party then stands
+// tells how far it came.
 bool Bot::WalkInBlock(const std::function<bool(int)>& goal, int face, const std::set<int>& allowed) {
     view_.RefreshPosition();
     view_.RefreshEncounters();
     const int block = view_.state().CurrentBlock;
+    std::vector<std::string> queries;
+    for (const std::string& name : PositionNames()) queries.push_back("get " + name);
     for (int attempt = 0; attempt < 400 && !OutOfActions(); ++attempt) {
         const GameState& state = view_.state();
         if (state.CurrentBlock != block || session_.ended()) return false;
         Place place{state.PosX, state.PosY, state.Facing};
         std::vector<Move> walk;
         if (!FindWalk(state, place, goal, AvoidedCells(allowed), face, walk)) return false;
-        bool interrupted = false;
+        if (walk.empty()) return true;
+        std::vector<std::string> keys;
         for (Move move : walk) {
-            bool on_main = Step(move);
-            GameState& mirror = view_.mirror();
-            if (move == Move::Left) mirror.Facing = static_cast<int16_t>((mirror.Facing + 3) % 4);
-            if (move == Move::Right) mirror.Facing = static_cast<int16_t>((mirror.Facing + 1) % 4);
-            if (move == Move::Forward) {
-                const int cell = NeighbourCell(mirror, mirror.PosCell, mirror.Facing);
-                fighting_target_ = goal(cell);
-                mirror.PosCell = static_cast<int16_t>(cell);
-                mirror.PosX = static_cast<int16_t>(cell % mirror.MapWidth);
-                mirror.PosY = static_cast<int16_t>(cell / mirror.MapWidth);
-                ++summary_.steps;
-                // The goal's own screen (a building) is the caller's to answer.
-                if (goal(cell) && allowed.count(cell)) return true;
-            }
-            if (!on_main) {
-                interrupted = true;
-                break;
-            }
+            keys.push_back(KeyOf(move));
+            summary_.steps += move == Move::Forward;
         }
-        if (!interrupted) return true;
+        view_.Absorb(session_.ActAll(keys, queries));
+        const int cell = view_.state().PosCell;
+        fighting_target_ = goal(cell);
+        // The goal's own screen (a building) is the caller's to answer.
+        if (view_.state().CurrentBlock == block && goal(cell) && allowed.count(cell)) return true;
+        if (session_.top() == "frmMain") continue;
         AfterInterruption();
         if (defeated_) return false;
         // A fight on the way that left the party hurt sends it home first.
-        view_.Refresh();
         if (PartyHurt() && !push_on_) return false;
     }
     return false;

@@ -32,6 +32,30 @@ std::vector<std::string> PartyNames(int slot, int pack_count) {
     return names;
 }
 
+std::vector<std::string> PositionNames() {
+    return std::vector<std::string>(std::begin(kPositionFields), std::end(kPositionFields));
+}
+
+std::vector<std::string> BattleNames() {
+    std::vector<std::string> names{"NumGroups", "NumMonsters", "BattleOutcome", "AcceptingCommands",
+                                   "TurnSide"};
+    for (int g = 0; g < 4; ++g) {
+        names.push_back("EncounterGroups[" + std::to_string(g) + "].MonsterType");
+        names.push_back("EncounterGroups[" + std::to_string(g) + "].Count");
+    }
+    for (int m = 0; m < 41; ++m) {
+        names.push_back("Monsters[" + std::to_string(m) + "].MonsterType");
+        names.push_back("Monsters[" + std::to_string(m) + "].MonsterStatus");
+    }
+    for (int slot = 0; slot < 4; ++slot) {
+        const std::string head = "Party[" + std::to_string(slot) + "].";
+        for (const char* field : {"Name", "Class", "Level", "HP", "MaxHP", "AC", "Status", "Weapon", "ToHit"})
+            names.push_back(head + field);
+        for (int i = 0; i < 26; ++i) names.push_back(head + "Spells[" + std::to_string(i) + "]");
+    }
+    return names;
+}
+
 std::vector<std::string> FinalStateNames() {
     std::vector<std::string> names{"NumPlayers", "BankGold", "BankSilver", "BankCopper", "WagonRide"};
     for (const char* name : kPositionFields) names.push_back(name);
@@ -44,7 +68,11 @@ std::vector<std::string> FinalStateNames() {
 GameView::GameView(Session& session) : session_(session), mirror_(std::make_unique<GameState>()) {}
 
 void GameView::Read(const std::vector<std::string>& names) {
-    for (const auto& [name, value] : session_.GetMany(names)) SetStateValue(*mirror_, name, value);
+    Absorb(session_.GetMany(names));
+}
+
+void GameView::Absorb(const std::map<std::string, std::string>& answers) {
+    for (const auto& [name, value] : answers) SetStateValue(*mirror_, name, value);
 }
 
 void GameView::RefreshPosition() {

@@ -31,6 +31,9 @@ class GameView {
     const GameState& state() const { return *mirror_; }
     GameState& mirror() { return *mirror_; }
 
+    // Takes answers of `get` into the mirror.
+    void Absorb(const std::map<std::string, std::string>& answers);
+
     // Party helpers over the mirror.
     int members() const;
     bool Able(int slot) const;  // conscious and alive
@@ -54,6 +57,10 @@ int ReadiedRow(const PLAYER& caster, std::initializer_list<int> spells);
 std::vector<std::string> EncounterNames(int block);
 // The state a finished game is compared by: position, clock, the party's records, the quests.
 std::vector<std::string> FinalStateNames();
+// The names to read where the party stands.
+std::vector<std::string> PositionNames();
+// The names to read for a battle: its groups, its roster and the party's fighting records.
+std::vector<std::string> BattleNames();
 // The names to read for one party slot.
 std::vector<std::string> PartyNames(int slot, int pack_count);
 

@@ -50,10 +50,22 @@ void Session::Act(const std::string& action) {
 
 std::map<std::string, std::string> Session::Act(const std::string& action,
                                                 const std::vector<std::string>& names) {
-    if (ended_) return {};
-    record_.push_back(action);
-    std::vector<std::string> batch{action};
-    for (const std::string& name : names) batch.push_back("get " + name);
+    std::vector<std::string> queries;
+    for (const std::string& name : names) queries.push_back("get " + name);
+    return ActAll({action}, queries);
+}
+
+std::map<std::string, std::string> Session::ActAll(const std::vector<std::string>& actions,
+                                                   const std::vector<std::string>& queries) {
+    if (ended_ || actions.empty()) return {};
+    // Checked after every action, a batch goes one action at a time.
+    if (check_ && actions.size() > 1) {
+        for (size_t i = 0; i + 1 < actions.size(); ++i) ActAll({actions[i]});
+        return ActAll({actions.back()}, queries);
+    }
+    record_.insert(record_.end(), actions.begin(), actions.end());
+    std::vector<std::string> batch = actions;
+    batch.insert(batch.end(), queries.begin(), queries.end());
     Exchange exchange = Send(batch);
     last_lines_ = std::move(exchange.lines);
     for (const std::string& line : last_lines_) {
@@ -62,7 +74,7 @@ std::map<std::string, std::string> Session::Act(const std::string& action,
         if (listener_) listener_(line);
     }
     std::map<std::string, std::string> answers =
-        names.empty() ? std::map<std::string, std::string>{} : ParseAnswers(last_lines_);
+        queries.empty() ? std::map<std::string, std::string>{} : ParseAnswers(last_lines_);
     if (check_) check_();
     return answers;
 }
@@ -78,6 +90,11 @@ std::map<std::string, std::string> Session::GetMany(const std::vector<std::strin
         values.insert(answers.begin(), answers.end());
     }
     return values;
+}
+
+std::map<std::string, std::string> Session::Query(const std::vector<std::string>& queries) {
+    if (ended_) return {};
+    return ParseAnswers(Send(queries).lines);
 }
 
 std::string Session::Get(const std::string& name) {

@@ -28,9 +28,16 @@ class Session {
     void Act(const std::string& action);
     // The same, reading values of the state after it in the same exchange.
     std::map<std::string, std::string> Act(const std::string& action, const std::vector<std::string>& names);
+    // Several actions in one exchange, then `queries` ("get NAME", "show NAME"),
+    // whose answers come back by name. Actions meant for a screen that an
+    // earlier one closed go to whatever screen is on top then.
+    std::map<std::string, std::string> ActAll(const std::vector<std::string>& actions,
+                                              const std::vector<std::string>& queries = {});
     // Values of the state by name, unrecorded; batched through the pipe.
     std::map<std::string, std::string> GetMany(const std::vector<std::string>& names);
     std::string Get(const std::string& name);
+    // Answers to queries ("get NAME", "show NAME") by name, unrecorded.
+    std::map<std::string, std::string> Query(const std::vector<std::string>& queries);
     int GetInt(const std::string& name);
     // The caption of a control of the top screen, unrecorded.
     std::string Show(const std::string& name);

@@ -16,11 +16,13 @@ std::string Levels(const Summary& summary) {
 std::string Figures(const Summary& summary) {
     char text[256];
     std::snprintf(text, sizeof text,
-                  "%s, %d game days, %ld actions (%ld steps), battles %d won / %d fled / %d lost, %d deaths, "
+                  "%s, %d game days, %ld actions (%ld steps, %ld exchanges), battles %d won / %d fled / %d "
+                  "lost, %d deaths, "
                   "%d loads after defeat, %d quest objects redeemed, levels %s",
                   summary.won ? "won" : "not won", summary.game_days + 1, summary.actions, summary.steps,
-                  summary.battles_won, summary.battles_fled, summary.battles_lost, summary.deaths,
-                  summary.loads_after_defeat, summary.quests_redeemed, Levels(summary).c_str());
+                  summary.exchanges, summary.battles_won, summary.battles_fled, summary.battles_lost,
+                  summary.deaths, summary.loads_after_defeat, summary.quests_redeemed,
+                  Levels(summary).c_str());
     return text;
 }
 
