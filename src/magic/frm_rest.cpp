@@ -36,9 +36,8 @@ frmRest::frmRest(Game& game) : Screen(game.host, "frmRest", kWidth, kHeight), ga
 }
 
 void frmRest::Load() {
-    const float needed = game_.state.RestNeeded;
     model_ = RestModel{};
-    model_.RestHours = needed > 0 ? needed : 0.0;
+    model_.RestHours = RestHoursToStart(game_.state.RestNeeded);
     ShowHours();
 }
 
