@@ -4,11 +4,14 @@
 
 #include "combat/battle_model.h"
 #include "combat/battle_roster.h"
+#include "combat/battle_spells.h"
 #include "combat/battle_view.h"
 #include "combat/monster_turn.h"
 #include "combat/player_attacks.h"
+#include "combat/turn_undead.h"
 #include "core/codepage.h"
 #include "core/dice.h"
+#include "magic/magic_book.h"
 #include "shell/game_state.h"
 
 namespace duskmoor {
@@ -96,6 +99,20 @@ void EndBattle(BattleContext& battle, EndReason reason) {
     battle.view.WaitForClose();
 }
 
+// The magic screen in battle mode for the character whose turn it is. False
+// when the player cancelled it: the same character chooses again.
+bool ChooseSpell(BattleContext& battle) {
+    GameState& state = battle.state;
+    PLAYER& caster = state.Party[battle.model.CurrentPlayer];
+    // Last round's spell is spent: leaving the screen without a choice casts nothing.
+    caster.CastSpell = caster.CastSource = caster.CastIndex = 0;
+    state.MagicMode = magic_mode::Battle;
+    state.MagicCaster = static_cast<int16_t>(battle.model.CurrentPlayer);
+    const bool cancelled = battle.view.OpenMagicScreen();
+    state.MagicMode = magic_mode::Battle;
+    return !cancelled;
+}
+
 bool CarryOut(BattleContext& battle, int player) {
     GameState& state = battle.state;
     PLAYER& character = state.Party[player];
@@ -104,7 +121,7 @@ bool CarryOut(BattleContext& battle, int player) {
         case battle_command::ChangeWeapon:
             return WeaponAttack(state, battle.model, player, character.BattleTarget);
         case battle_command::Spell:
-            return SpellAttack(state, battle.model, player);
+            return SpellAttack(battle, player);
         case battle_command::Turn:
             return TurnAttack(state, battle.model, player);
         case battle_command::Item:
@@ -316,8 +333,7 @@ void RecordCommand(BattleContext& battle) {
         return;
     }
     character.BattleTarget = static_cast<int16_t>(model.TargetGroup);
-    if (command == battle_command::Spell && battle.view.OpenMagicScreen()) {
-        state.MagicMode = 2;
+    if (command == battle_command::Spell && !ChooseSpell(battle)) {
         battle.view.Refresh();
         return;
     }
