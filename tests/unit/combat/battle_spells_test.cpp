@@ -6,6 +6,7 @@
 #include "combat/battle_flow.h"
 #include "combat/battle_roster.h"
 #include "combat/monster_catalogue.h"
+#include "combat/player_attacks.h"
 #include "combat/recording_battle_view.h"
 #include "core/random.h"
 #include "items/item_catalogue.h"
@@ -292,6 +293,26 @@ TEST_F(BattleSpells, AFailedRaiseTakesTheDeadOutAndTheCasterKeepsItsOwnRecord) {
     EXPECT_EQ(state.Party[0].Name, "Sharah");
     EXPECT_EQ(ReadyCopies(0, spell::RaiseDead), 1);
     EXPECT_EQ(state.Party[1].Name, "Whisper");
+}
+
+TEST_F(BattleSpells, APotionAtFullHealthIsStillDrunk) {
+    PLAYER& rhomadon = state.Party[0];
+    rhomadon.Pack = {7, 20};
+    rhomadon.PackCount = 2;
+    rhomadon.Load = 40;
+    rhomadon.Status = status::Unconscious;
+    Foes({{monster::Orc, 1}}, {5});
+    state.PotionChosen = True;
+    ForceRolls({1, 1});
+    EXPECT_FALSE(ItemAttack(state, model, 0, 0));
+    EXPECT_EQ(model.message, "Rhomadon is fully healed.");
+    EXPECT_EQ(rhomadon.HP, rhomadon.MaxHP);
+    EXPECT_EQ(rhomadon.PackCount, 1);
+    EXPECT_EQ(rhomadon.Pack[1], 0);
+    EXPECT_EQ(rhomadon.Load, 40 - ItemWeight(20));
+    EXPECT_EQ(state.PotionChosen, False);
+    // A potion does not wake the unconscious.
+    EXPECT_EQ(rhomadon.Status, status::Unconscious);
 }
 
 TEST_F(BattleSpells, ARoundFromTheMagicScreenToTheMessage) {
