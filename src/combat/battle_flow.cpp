@@ -136,12 +136,24 @@ bool CarryOut(BattleContext& battle, int player) {
     }
 }
 
+// A member taken out of the party before `player` moved everyone behind up a
+// place: the slot after the one who just acted is now `player` itself.
+int CloseRanks(BattleModel& model, int player) {
+    const int removed = model.removed_member;
+    if (removed < 0) return player;
+    model.removed_member = -1;
+    std::shift_left(model.command_text.begin() + std::min(removed, 3), model.command_text.end(), 1);
+    model.command_text.back().clear();
+    return removed < player ? player - 1 : player;
+}
+
 Carried PlayersAttack(BattleContext& battle) {
     GameState& state = battle.state;
     for (int player = 0; player < PartySize(state); ++player) {
         // Bit 8 is a hold no rule of the battle sets; a held character waits.
         if (state.Party[player].Status & (status::Dead | 8 | status::Unconscious)) continue;
         const bool decided = CarryOut(battle, player);
+        player = CloseRanks(battle.model, player);
         if (decided) {
             battle.model.next_visible = true;
             return Carried::Decided;

@@ -69,6 +69,7 @@ int CureInBattle(BattleContext& battle, int caster) {
         battle.view.ShowMessage(cure.text);
     else
         battle.model.message = cure.text;
+    if (state.NumPlayers < party_before) battle.model.removed_member = target;
     battle.view.Refresh();  // the cured member's hit points
     return state.NumPlayers < party_before && target < caster ? caster - 1 : caster;
 }

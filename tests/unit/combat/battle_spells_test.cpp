@@ -295,6 +295,30 @@ TEST_F(BattleSpells, AFailedRaiseTakesTheDeadOutAndTheCasterKeepsItsOwnRecord) {
     EXPECT_EQ(state.Party[1].Name, "Whisper");
 }
 
+TEST_F(BattleSpells, AfterAFailedRaiseInTheRoundTheMembersBehindStillAct) {
+    state.Party[0].Status = status::Dead;
+    state.Party[1].Level = 4;
+    battle_test::SetGroups(state, {{monster::Kobold, 1}});
+    ForceRolls({1, 1, 3});
+    SetupBattle(battle);
+    AddToMemory(state.Party[1], spell::RaiseDead);
+    LearnChosenSpells(state);
+    view.cast_spell = spell::RaiseDead;
+    view.cast_source = kMemory;
+    view.cast_index = 500;
+    CommandDown(battle);
+    RecordCommand(battle);  // Sharah raises Rhomadon
+    CommandDown(battle);
+    CommandDown(battle);
+    ForceRolls({15, 1, 1});
+    RecordCommand(battle);  // Whisper defends
+    ASSERT_GE(view.messages.size(), 3u);
+    EXPECT_EQ(view.messages[0], "Rhomadon has been destroyed.");
+    EXPECT_EQ(view.messages[1], "Whisper defends.");
+    EXPECT_EQ(view.messages[2], "Kobold(1) misses Sharah.");
+    EXPECT_EQ(model.removed_member, -1);
+}
+
 TEST_F(BattleSpells, APotionAtFullHealthIsStillDrunk) {
     PLAYER& rhomadon = state.Party[0];
     rhomadon.Pack = {7, 20};
