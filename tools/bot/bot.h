@@ -70,6 +70,8 @@ class Bot {
     static constexpr int kTownReserve = 15;
     // Load kept free when taking coins, for the items found later.
     static constexpr int kLoadReserve = 150;
+    // New money worth a walk to the shops.
+    static constexpr int kShoppingMoney = 150;
     // A battle in the way is fought when the party expects to keep this share of its hit points.
     static constexpr double kWorthAFight = 0.4;
 
@@ -142,6 +144,7 @@ class Bot {
     int EntryAt(const Target& target) const;
     void GoHome();
     bool PartyHurt() const;
+    bool WantsTown() const;
     bool OutOfActions() const;
     void CountDay();
     void Log(const std::string& text);
@@ -167,6 +170,7 @@ class Bot {
     bool defeated_ = false;  // the game menu opened after a lost battle
     bool won_ = false;
     int last_hour_ = 13;
+    int shopped_with_ = 0;  // the party's money when it last went shopping
     std::array<int, 4> taken_items_{};
     std::set<int> skipped_;  // encounters left for later: block * 1000 + cell
 };

@@ -6,13 +6,12 @@
 
 #include "bot.h"
 #include "combat/monster_catalogue.h"
+#include "spell_plan.h"
 #include "tactics.h"
 
 namespace duskmoor::bot {
 
 namespace {
-
-constexpr int kSleep = 10;
 
 std::string Slot(int i) {
     return "[" + std::to_string(i) + "]";
@@ -85,7 +84,13 @@ void Bot::FightBattle() {
         view_.Absorb(answers = session_.ActAll(actions, queries));
     }
     if (session_.top() == "frmBattle2" && !session_.ended()) session_.Act("click lblexit");
-    // The outcome stays in the state until the next battle.
+    // A lost battle ends the game at once (and clears the outcome); the others
+    // leave their outcome in the state until the next battle.
+    if (session_.top() == "frmGame") {
+        ++summary_.battles_lost;
+        defeated_ = true;
+        return;
+    }
     switch (session_.GetInt("BattleOutcome")) {
         case 1:
             ++summary_.battles_won;
@@ -111,35 +116,38 @@ void Bot::CommandActions(int slot, std::vector<std::string>& actions) {
     int turnable = -1;
     for (size_t g = 0; g < groups.size(); ++g)
         if (groups[g].live > 0 && TurnChance(groups[g].type, me.Level) > 0) turnable = static_cast<int>(g);
-    const int sleep_group = SleepTarget(state, groups);
-    const int sleep_row = ReadiedRow(me, {kSleep});
+    const Cast cast = spells_in_battle_ ? ChooseCast(state, slot, groups) : Cast{};
     // A battle that only stands in the way is not worth many wounds; the one
     // the party came for is fought while it can be won.
     const double outcome = ExpectedOutcome(state, groups);
     const bool run = fighting_target_ ? outcome <= 0 : outcome < kWorthAFight;
+    bool casting = false;
     if (run && !no_running_) {
         command = "lblFlee";
-    } else if (me.Class == 1 && spells_in_battle_ && sleep_group >= 0 && sleep_row >= 0 &&
-               !groups[sleep_group].asleep) {
-        target = sleep_group;
+    } else if (cast.spell != 0 && (me.Class == 1 || cast.patient >= 0 || turnable < 0)) {
+        casting = true;
         command = "lblSpell";
+        if (cast.group >= 0) target = cast.group;
     } else if (me.Class == 3 && turnable >= 0) {
         command = "lblTurn";
         target = turnable;
     }
     actions.push_back("click lblNumber" + Slot(target));
     actions.push_back("dblclick " + command);
-    if (command == "lblSpell") {
-        actions.push_back("click lblSpells" + Slot(sleep_row));
-        actions.push_back("click lblCast");
-        // The spell is cast once: the next command's estimate must not count it again.
-        PLAYER& caster = view_.mirror().Party[slot];
-        for (int pair = 0; pair < 13; ++pair)
-            if (caster.Spells[2 * pair] == 1 && caster.Spells[2 * pair + 1] == kSleep) {
-                caster.Spells[2 * pair] = 0;
-                break;
-            }
+    if (!casting) return;
+    actions.push_back("click lblSpells" + Slot(ReadiedRow(me, {cast.spell})));
+    actions.push_back("click lblCast");
+    if (cast.patient >= 0) {
+        actions.push_back("click lblPlayer" + Slot(cast.patient));
+        actions.push_back("click lblDone");
     }
+    // The spell is cast once: the next command's estimate must not count it again.
+    PLAYER& caster = view_.mirror().Party[slot];
+    for (int pair = 0; pair < 13; ++pair)
+        if (caster.Spells[2 * pair] == 1 && caster.Spells[2 * pair + 1] == cast.spell) {
+            caster.Spells[2 * pair] = 0;
+            break;
+        }
 }
 
 }  // namespace duskmoor::bot

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "bot.h"
+#include "spell_plan.h"
 
 namespace duskmoor::bot {
 
@@ -10,9 +11,9 @@ namespace {
 
 constexpr int kCureLight = 1;
 constexpr int kCureSerious = 3;
-constexpr int kCureLightLabel = 13;
-constexpr int kSleepLabel = 14;
-constexpr int kCureSeriousLabel = 15;
+constexpr int kCureCritical = 5;
+// Hours enough for any set of spells to be learned.
+constexpr int kLongestLearning = 16;
 const char kSaveFile[] = "Saves/bot.dms";
 
 }  // namespace
@@ -47,14 +48,16 @@ bool Bot::RestInCamp(int hours) {
 
 // The rest screen is open with its hours set: sleep them out.
 bool Bot::FinishRest(int hours) {
-    session_.Act("click cmdRest");
-    session_.Act("wait " + std::to_string(hours * 500 + 1000));
+    // An hour passes every half second; waiting past the end of the rest costs nothing.
+    session_.ActAll({"click cmdRest", "wait " + std::to_string(hours * 500 + 1000)});
     for (int guard = 0; guard < 200 && session_.top() != "frmRest"; ++guard) {
         if (session_.top() == "frmCamp" || session_.top() == "frmMain" || session_.top() == "frmMagic") break;
         HandleTop();
     }
+    for (int guard = 0; guard < 20 && session_.top() == "frmRest" && session_.GetInt("RestState") == 0;
+         ++guard)
+        session_.Act("wait 5000");
     if (session_.top() != "frmRest") return false;
-    while (session_.Show("cmdDone").empty() && session_.top() == "frmRest") session_.Act("wait 1000");
     session_.Act("click cmdDone");
     SettleTo("frmCamp");
     return session_.top() == "frmCamp" || session_.top() == "frmMagic";
@@ -75,22 +78,24 @@ int Bot::ChooseSpells() {
     int chosen = 0;
     for (int caster = 0; caster < 4; ++caster) {
         std::string name = session_.Show("lblPlayer");
-        const PLAYER* me = nullptr;
-        for (int slot = 0; slot < view_.members(); ++slot)
-            if (view_.state().Party[slot].Name == name) me = &view_.state().Party[slot];
-        if (me) {
-            int label = me->Class == 1 ? kSleepLabel : (me->Level >= 2 ? kCureSeriousLabel : kCureLightLabel);
-            int slots = std::atoi(session_.Show("lblShowSpellSlots").c_str());
-            for (int i = 0; i < slots; ++i) {
-                session_.Act("click lblSpells[" + std::to_string(label) + "]");
-                session_.Act("click lblMemorize");
-                SettleTo("frmMagic");
+        int slot = -1;
+        for (int s = 0; s < view_.members(); ++s)
+            if (view_.state().Party[s].Name == name) slot = s;
+        if (slot >= 0) {
+            const PLAYER& me = view_.state().Party[slot];
+            const int slots = std::atoi(session_.Show("lblShowSpellSlots").c_str());
+            std::vector<std::string> actions;
+            for (int spell : SpellsToLearn(me, slots)) {
+                actions.push_back("click lblSpells[" + std::to_string(BookLabel(me, spell)) + "]");
+                actions.push_back("click lblMemorize");
+                actions.push_back("click cmdButton1");  // "NAME will memorize SPELL"
                 ++chosen;
             }
+            session_.ActAll(actions);
+            SettleTo("frmMagic");
         }
-        std::string before = name;
         session_.Act("click lblNext");
-        if (session_.Show("lblPlayer") == before) break;
+        if (session_.Show("lblPlayer") == name) break;
     }
     return chosen;
 }
@@ -112,7 +117,7 @@ void Bot::CastCures() {
         for (int slot = 0; slot < view_.members() && caster < 0; ++slot) {
             const PLAYER& p = view_.state().Party[slot];
             if (p.Class == 3 && !(p.Status & (2 | 256)) &&
-                (row = ReadiedRow(p, {kCureLight, kCureSerious})) >= 0)
+                (row = ReadiedRow(p, {kCureLight, kCureSerious, kCureCritical})) >= 0)
                 caster = slot;
         }
         if (caster < 0) return;
@@ -144,7 +149,7 @@ void Bot::CampAndHeal(int rounds) {
         bool wounded = NeedsHealing();
         session_.Act("click lblDone");  // asks to rest when spells were chosen
         SettleTo("frmRest");
-        if (session_.top() == "frmRest" && !FinishRest(6)) break;
+        if (session_.top() == "frmRest" && !FinishRest(kLongestLearning)) break;
         SettleTo("frmCamp");
         if (session_.top() != "frmCamp") break;
         if (!wounded) break;

@@ -7,6 +7,7 @@
 #include "bot.h"
 #include "events/encounter_content.h"
 #include "events/encounter_kinds.h"
+#include "outfit.h"
 #include "tactics.h"
 #include "world_map.h"
 
@@ -76,6 +77,15 @@ bool Bot::PartyHurt() const {
     return hp * 10 < max_hp * 7;
 }
 
+// Whether the town has something for the party now: a reward to claim,
+// training it can pay for, or better gear than the last time it shopped.
+bool Bot::WantsTown() const {
+    const int wealth = view_.Wealth();
+    if (CarriesQuestObject()) return true;
+    if (ReadyToTrain() && wealth >= 1000) return true;
+    return wealth >= shopped_with_ + kShoppingMoney && NextPurchase(view_.state(), wealth - kTownReserve);
+}
+
 // Back to Verezeve for healing, money and training.
 void Bot::GoHome() {
     if (view_.state().CurrentBlock == 0) return VisitTown();
@@ -135,7 +145,13 @@ void Bot::ClearTheRuins(int rounds) {
     skipped_.clear();
     for (int round = 0; round < rounds && !OutOfActions(); ++round) {
         view_.Refresh();
-        if (PartyHurt()) GoHome();
+        // Wounds are tended in camp where the party stands; the town is for
+        // what only the town gives.
+        if (PartyHurt() && view_.state().CurrentBlock != 0) {
+            CampAndHeal(4);
+            view_.Refresh();
+        }
+        if (PartyHurt() || WantsTown()) GoHome();
         view_.Refresh();
         view_.RefreshAllEncounters();
         auto target = NextTarget();
@@ -147,7 +163,6 @@ void Bot::ClearTheRuins(int rounds) {
         if (!Visit(*target)) {
             // Fled, beaten or cut off: leave it for later and heal.
             skipped_.insert(target->block * 1000 + target->cell);
-            GoHome();
         }
         view_.Refresh();
         if (view_.state().CurrentBlock == 0 && !PartyHurt()) SaveGame();

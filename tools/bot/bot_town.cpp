@@ -68,6 +68,7 @@ void Bot::Outfit() {
         Shop(town::ArmorShop, 2);
     }
     EquipParty();
+    shopped_with_ = view_.Wealth();
 }
 
 // The party's equipment view: each member puts on the best it carries.

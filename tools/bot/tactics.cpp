@@ -101,6 +101,23 @@ double TurnChance(int type, int level) {
     return std::clamp((13 - needed) / 12.0, 0.0, 1.0);
 }
 
+int KillTarget(const std::vector<GroupSight>& groups) {
+    constexpr int kVonDevever = 23;
+    // A monster worth a killing spell: hit points the party's blades would need rounds for.
+    constexpr double kWorthKilling = 15;
+    int best = -1;
+    double best_worth = kWorthKilling;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (groups[g].live <= 0 || groups[g].type == kVonDevever) continue;
+        double worth = MonsterHitPoints(groups[g].type) + 3 * MonsterThreat(groups[g].type, 2);
+        if (worth > best_worth) {
+            best_worth = worth;
+            best = static_cast<int>(g);
+        }
+    }
+    return best;
+}
+
 int SleepersPerSpell(int type, int live) {
     const int level = std::max<int>(1, MonsterLevel(type));
     // The budget of 1d16 (at least 2) averages eight and a half hit dice.
@@ -113,7 +130,7 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
     std::vector<double> live(count), asleep(count);
     for (size_t g = 0; g < count; ++g) live[g] = groups[g].live;
     std::vector<double> hp(state.NumPlayers, 0);
-    std::vector<int> sleeps(state.NumPlayers, 0);
+    std::vector<int> sleeps(state.NumPlayers, 0), kills(state.NumPlayers, 0);
     double start_hp = 0;
     for (int slot = 0; slot < state.NumPlayers; ++slot) {
         const PLAYER& p = state.Party[slot];
@@ -145,6 +162,13 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
                 double awake = live[sleep_group] - asleep[sleep_group];
                 asleep[sleep_group] += std::min(
                     awake, 1.0 * SleepersPerSpell(groups[sleep_group].type, static_cast<int>(awake + 0.5)));
+                continue;
+            }
+            // Destroy and the touch of death take one monster each.
+            int kill_group = kills[slot] > 0 ? KillTarget(left) : -1;
+            if (kill_group >= 0) {
+                --kills[slot];
+                live[kill_group] = std::max(0.0, live[kill_group] - 0.95);
                 continue;
             }
             // A cleric turns the undead it can.

@@ -26,6 +26,10 @@ double TurnChance(int type, int level);
 // How many monsters of the type a sleep spell is expected to put to sleep.
 int SleepersPerSpell(int type, int live);
 
+// The group whose one monster is most worth a killing spell (never the
+// vampire, whom it only scratches); -1 when none is worth one.
+int KillTarget(const std::vector<GroupSight>& groups);
+
 // The group the party's weapons should fall on: a group with a sleeper, else
 // the one whose blows cost the party most for the effort of killing it.
 int ChooseTarget(const GameState& state, const std::vector<GroupSight>& groups);
