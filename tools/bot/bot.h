@@ -70,6 +70,9 @@ class Bot {
     static constexpr int kTownReserve = 15;
     // Load kept free when taking coins, for the items found later.
     static constexpr int kLoadReserve = 150;
+    static constexpr int kWagonFare = 200;
+    // Loads of one save after deaths before the party plays on without the fallen.
+    static constexpr int kDeathLoads = 3;
     // New money worth a walk to the shops.
     static constexpr int kShoppingMoney = 150;
     // A battle in the way is fought when the party expects to keep this share of its hit points.
@@ -125,6 +128,9 @@ class Bot {
     bool NeedsHealing() const;
     int ChooseSpells();
     void CastCures();
+    bool CureReady(std::initializer_list<int> spells) const;
+    bool Poisoned() const;
+    void CurePoisonAtTemple();
     void CampAndHeal(int rounds);
     void ArrangeMarchingOrder();
     void SaveGame();
@@ -145,6 +151,7 @@ class Bot {
     void GoHome();
     bool PartyHurt() const;
     bool WantsTown() const;
+    bool SpellsSpent() const;
     bool OutOfActions() const;
     void CountDay();
     void Log(const std::string& text);
@@ -167,6 +174,7 @@ class Bot {
     bool knows_password_ = false;
     std::string password_;
     bool has_save_ = false;
+    int death_loads_ = 0;    // loads in a row after a death, with no new save between
     bool defeated_ = false;  // the game menu opened after a lost battle
     bool won_ = false;
     int last_hour_ = 13;

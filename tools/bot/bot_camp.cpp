@@ -12,6 +12,7 @@ namespace {
 constexpr int kCureLight = 1;
 constexpr int kCureSerious = 3;
 constexpr int kCureCritical = 5;
+constexpr int kCurePoison = 4;
 // Hours enough for any set of spells to be learned.
 constexpr int kLongestLearning = 16;
 const char kSaveFile[] = "Saves/bot.dms";
@@ -104,7 +105,9 @@ int Bot::ChooseSpells() {
 void Bot::CastCures() {
     for (int guard = 0; guard < 30; ++guard) {
         view_.Refresh();
+        // The poisoned first, while a cure for poison is ready; then the most wounded.
         int wounded = -1, most = 0;
+        bool poison = false;
         for (int slot = 0; slot < view_.members(); ++slot) {
             const PLAYER& p = view_.state().Party[slot];
             if (!(p.Status & 256) && p.MaxHP - p.HP > most) {
@@ -112,13 +115,18 @@ void Bot::CastCures() {
                 wounded = slot;
             }
         }
+        for (int slot = 0; slot < view_.members(); ++slot)
+            if ((view_.state().Party[slot].Status & (4 | 256)) == 4 && CureReady({kCurePoison})) {
+                wounded = slot;
+                poison = true;
+            }
         if (wounded < 0) return;
         int caster = -1, row = -1;
         for (int slot = 0; slot < view_.members() && caster < 0; ++slot) {
             const PLAYER& p = view_.state().Party[slot];
-            if (p.Class == 3 && !(p.Status & (2 | 256)) &&
-                (row = ReadiedRow(p, {kCureLight, kCureSerious, kCureCritical})) >= 0)
-                caster = slot;
+            row = poison ? ReadiedRow(p, {kCurePoison})
+                         : ReadiedRow(p, {kCureLight, kCureSerious, kCureCritical});
+            if (p.Class == 3 && !(p.Status & (2 | 256)) && row >= 0) caster = slot;
         }
         if (caster < 0) return;
         // The screen starts at the first caster; step to this one.
@@ -134,6 +142,15 @@ void Bot::CastCures() {
         session_.Act("click lblDone");
         SettleTo("frmMagic");
     }
+}
+
+// Whether a standing cleric has one of the spells ready.
+bool Bot::CureReady(std::initializer_list<int> spells) const {
+    for (int slot = 0; slot < view_.members(); ++slot) {
+        const PLAYER& p = view_.state().Party[slot];
+        if (p.Class == 3 && !(p.Status & (2 | 256)) && ReadiedRow(p, spells) >= 0) return true;
+    }
+    return false;
 }
 
 // In camp: learn cures and sleep, rest, cure the wounded; again while wounds remain.
@@ -193,12 +210,17 @@ void Bot::ArrangeMarchingOrder() {
 }
 
 void Bot::SaveGame() {
+    view_.Refresh();
     if (view_.state().InWilderness) return;
+    // A game is saved only whole: a dead member in a save would come back with every load.
+    for (int slot = 0; slot < view_.members(); ++slot)
+        if (view_.Dead(slot)) return;
     if (!OpenCamp()) return;
     session_.Act(std::string("file ") + kSaveFile);
     session_.Act("click imgSave");
     SettleTo("frmCamp");
     has_save_ = true;
+    death_loads_ = 0;
     CloseCamp();
 }
 

@@ -7,7 +7,9 @@
 #include "bot.h"
 #include "events/encounter_content.h"
 #include "events/encounter_kinds.h"
+#include "magic/spells.h"
 #include "outfit.h"
+#include "spell_plan.h"
 #include "tactics.h"
 #include "world_map.h"
 
@@ -86,6 +88,17 @@ bool Bot::WantsTown() const {
     return wealth >= shopped_with_ + kShoppingMoney && NextPurchase(view_.state(), wealth - kTownReserve);
 }
 
+// Whether a caster has spell slots to fill.
+bool Bot::SpellsSpent() const {
+    const GameState& state = view_.state();
+    for (int slot = 0; slot < state.NumPlayers; ++slot) {
+        const PLAYER& p = state.Party[slot];
+        if ((p.Class != 1 && p.Class != 3) || (p.Status & (2 | 256))) continue;
+        if (SpellsHeld(p) < MaxSpells(p.Level)) return true;
+    }
+    return false;
+}
+
 // Back to Verezeve for healing, money and training.
 void Bot::GoHome() {
     if (view_.state().CurrentBlock == 0) return VisitTown();
@@ -153,6 +166,14 @@ void Bot::ClearTheRuins(int rounds) {
         }
         if (PartyHurt() || WantsTown()) GoHome();
         view_.Refresh();
+        // Casters go out with their spells learned.
+        if (SpellsSpent()) {
+            if (view_.state().CurrentBlock == 0)
+                RestAtInn();
+            else
+                CampAndHeal(1);
+            view_.Refresh();
+        }
         view_.RefreshAllEncounters();
         auto target = NextTarget();
         if (!target) return;
@@ -188,6 +209,7 @@ bool Bot::StrongEnoughFor(int block, int cell) const {
 bool Bot::FetchPassword() {
     view_.Refresh();
     if (view_.state().CurrentBlock != 0) GoHome();
+    if (view_.Wealth() < kWagonFare) return false;
     Log("To Rizevoz by wagon, for the note at the top of the tower.");
     if (!RideWagon("cmd2")) return false;
     SaveGame();

@@ -124,6 +124,8 @@ int Bot::AnswerYesNo(const std::string& question) {
     if (Contains(question, "split money?")) return 4;
     if (Contains(question, "Training will cost")) return 4;
     if (Contains(question, "Rest now?")) return 4;
+    // Poison eats six hit points an hour of rest: the poisoned go to the temple instead.
+    if (Contains(question, "may not survive the rest period")) return 5;
     if (Contains(question, "rest anyway?")) return yes_if(rest_anyway_);
     // "There is treasure left, go back?" and the like: what was left is not wanted.
     return 5;

@@ -7,6 +7,10 @@
 
 namespace duskmoor::bot {
 
+// The temple's list: Cure Poison is its fourth service.
+constexpr int kTempleCurePoison = 3;
+constexpr int kCurePoisonPrice = 250;
+
 namespace town {
 constexpr int Inn = 33, Temple = 46, Bank = 104, Council = 163, Training = 188, ArmorShop = 226,
               WeaponShop = 228, Wagon = 254;
@@ -173,8 +177,35 @@ bool Bot::RideWagon(const std::string& button) {
     return view_.state().CurrentBlock != 0;
 }
 
+bool Bot::Poisoned() const {
+    for (int slot = 0; slot < view_.members(); ++slot)
+        if ((view_.state().Party[slot].Status & (4 | 256)) == 4) return true;
+    return false;
+}
+
+// The temple's cure for poison, for each poisoned member the party can pay for.
+void Bot::CurePoisonAtTemple() {
+    view_.Refresh();
+    if (!Poisoned() || view_.Wealth() < kCurePoisonPrice || !EnterBuilding(town::Temple)) return;
+    session_.Act("click cmd2");
+    if (session_.top() == "frmBackPack") {
+        for (int slot = 0; slot < view_.members(); ++slot) {
+            if (slot > 0) session_.Act("click lblNext");
+            view_.Refresh();
+            if ((view_.state().Party[slot].Status & (4 | 256)) != 4 || view_.Wealth() < kCurePoisonPrice)
+                continue;
+            session_.ActAll({"click lblItem[" + std::to_string(kTempleCurePoison) + "]", "click lblAction"});
+            SettleTo("frmBackPack");
+            Log("The temple cures " + view_.state().Party[slot].Name + " of poison.");
+        }
+        if (session_.top() == "frmBackPack") session_.Act("click lblDone");
+    }
+    LeaveBuilding();
+}
+
 // Everything the town does for a party back from the ruins.
 void Bot::VisitTown() {
+    CurePoisonAtTemple();
     ConvertCoins();
     Redeem();
     Train();

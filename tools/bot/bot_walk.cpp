@@ -44,8 +44,10 @@ void Bot::AfterInterruption() {
     CountDay();
     int dead = 0;
     for (int slot = 0; slot < view_.members(); ++slot) dead += view_.Dead(slot) ? 1 : 0;
-    if (dead == 0 || !has_save_ || session_.top() != "frmMain") return;
+    if (dead == 0 || session_.top() != "frmMain") return;
     summary_.deaths += dead;
+    // The same save lost again and again: play on without the fallen.
+    if (!has_save_ || ++death_loads_ > kDeathLoads) return;
     Log(std::to_string(dead) + (dead == 1 ? " member" : " members") + " killed: back to the saved game.");
     LoadGame();
 }

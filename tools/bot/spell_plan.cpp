@@ -37,8 +37,12 @@ std::vector<int> SpellsToLearn(const PLAYER& caster, int slots) {
         const int cure = level >= 3   ? spell_code::CureCritical
                          : level >= 2 ? spell_code::CureSerious
                                       : spell_code::CureLight;
-        wanted = level >= 4 ? std::vector<std::pair<int, int>>{{cure, 4}, {spell_code::TouchOfDeath, 13}}
-                            : std::vector<std::pair<int, int>>{{cure, 13}};
+        // From level 2 one cure for poison is kept at hand: resting does not cure it, it kills.
+        wanted = level >= 4   ? std::vector<std::pair<int, int>>{{spell_code::CurePoison, 1},
+                                                                 {cure, 4},
+                                                                 {spell_code::TouchOfDeath, 13}}
+                 : level >= 2 ? std::vector<std::pair<int, int>>{{spell_code::CurePoison, 1}, {cure, 13}}
+                              : std::vector<std::pair<int, int>>{{cure, 13}};
     }
     std::vector<int> spells;
     for (const auto& [spell, count] : wanted)

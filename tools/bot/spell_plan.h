@@ -9,7 +9,8 @@
 namespace duskmoor::bot {
 
 namespace spell_code {
-constexpr int CureLight = 1, CureSerious = 3, CureCritical = 5, TouchOfDeath = 8, Sleep = 10, Destroy = 16;
+constexpr int CureLight = 1, CureSerious = 3, CurePoison = 4, CureCritical = 5, TouchOfDeath = 8, Sleep = 10,
+              Destroy = 16;
 }  // namespace spell_code
 
 // The spell book's label on the magic screen (13..20) of a spell the caster's class lists; -1 otherwise.

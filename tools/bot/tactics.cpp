@@ -4,6 +4,8 @@
 
 #include "combat/monster_catalogue.h"
 #include "combat/player_attacks.h"
+#include "magic/spells.h"
+#include "spell_plan.h"
 
 namespace duskmoor::bot {
 
@@ -136,9 +138,20 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
         const PLAYER& p = state.Party[slot];
         if (Standing(p)) hp[slot] = rested ? p.MaxHP : p.HP;
         start_hp += hp[slot];
-        if (p.Class == 1)
-            for (int pair = 0; pair < 13; ++pair)
-                sleeps[slot] += p.Spells[2 * pair] == 1 && p.Spells[2 * pair + 1] == 10;
+        // Rested, the casters hold a full set of the spells they learn; else what they have left.
+        std::vector<int> ready;
+        if (rested && Standing(p)) {
+            PLAYER fresh;
+            fresh.Class = p.Class;
+            fresh.Level = p.Level;
+            ready = SpellsToLearn(fresh, MaxSpells(p.Level));
+        }
+        for (int pair = 0; pair < 13 && !rested; ++pair)
+            if (p.Spells[2 * pair] == 1) ready.push_back(p.Spells[2 * pair + 1]);
+        for (int spell : ready) {
+            sleeps[slot] += p.Class == 1 && spell == 10;
+            kills[slot] += (p.Class == 1 && spell == 16) || (p.Class == 3 && spell == 8);
+        }
     }
     if (start_hp <= 0) return 0;
     const auto any_left = [&] {
