@@ -126,6 +126,7 @@ class Bot {
     bool RestInCamp(int hours);
     bool FinishRest(int hours);
     bool NeedsHealing() const;
+    bool SpellsToBeLearned() const;
     int ChooseSpells();
     void CastCures();
     bool CureReady(std::initializer_list<int> spells) const;
@@ -169,6 +170,7 @@ class Bot {
     bool rest_anyway_ = true;
     bool no_running_ = false;
     bool push_on_ = false;          // walking home: wounds do not stop the walk
+    bool expedition_ = false;       // far from home: wounds are tended on the way
     bool fighting_target_ = false;  // the battle on the target cell is the one the party came for
     bool spells_in_battle_ = true;
     bool knows_password_ = false;

@@ -154,9 +154,19 @@ bool Bot::CureReady(std::initializer_list<int> spells) const {
 }
 
 // In camp: learn cures and sleep, rest, cure the wounded; again while wounds remain.
+// Whether a caster holds spells chosen but not yet learned: any completed rest teaches them.
+bool Bot::SpellsToBeLearned() const {
+    for (int slot = 0; slot < view_.members(); ++slot)
+        for (int pair = 0; pair < 13; ++pair)
+            if (view_.state().Party[slot].Spells[2 * pair] == 3) return true;
+    return false;
+}
+
 void Bot::CampAndHeal(int rounds) {
     if (!OpenCamp()) return;
     for (int round = 0; round < rounds && !session_.ended(); ++round) {
+        view_.Refresh();
+        if (SpellsToBeLearned() && !RestInCamp(1)) break;
         session_.Act("click imgMagic");
         if (session_.top() != "frmMagic") break;
         view_.Refresh();

@@ -213,7 +213,9 @@ bool Bot::FetchPassword() {
     Log("To Rizevoz by wagon, for the note at the top of the tower.");
     if (!RideWagon("cmd2")) return false;
     SaveGame();
+    expedition_ = true;
     bool found = Visit({kPasswordBlock, kPasswordCell}) && knows_password_;
+    expedition_ = false;
     Log(found ? "Back to Verezeve with the password." : "No note this time: back to Verezeve.");
     GoHome();
     return found;
@@ -225,8 +227,10 @@ bool Bot::StormTheLair() {
     if (PartyHurt()) GoHome();
     SaveGame();
     Log("To the great door below the ruins.");
-    if (!WalkTo({kLairBlock, kVonDeveverCell})) return false;
-    AfterInterruption();
+    expedition_ = true;
+    bool arrived = WalkTo({kLairBlock, kVonDeveverCell});
+    if (arrived) AfterInterruption();
+    expedition_ = false;
     return won_;
 }
 

@@ -82,8 +82,13 @@ bool Bot::WalkInBlock(const std::function<bool(int)>& goal, int face, const std:
         if (session_.top() == "frmMain") continue;
         AfterInterruption();
         if (defeated_) return false;
-        // A fight on the way that left the party hurt sends it home first.
-        if (PartyHurt() && !push_on_) return false;
+        // A fight on the way that left the party hurt sends it home first;
+        // far from home, on the way to a goal, it camps where it stands.
+        if (PartyHurt() && !push_on_) {
+            if (!expedition_) return false;
+            CampAndHeal(3);
+            view_.RefreshPosition();
+        }
     }
     return false;
 }
