@@ -83,7 +83,7 @@ void Bot::FightBattle() {
         }
         view_.Absorb(answers = session_.ActAll(actions, queries));
     }
-    if (session_.top() == "frmBattle2" && !session_.ended()) session_.Act("click lblexit");
+    // "ExiT" would leave the battle as if it were won: the bot never uses it.
     // A lost battle ends the game at once (and clears the outcome); the others
     // leave their outcome in the state until the next battle.
     if (session_.top() == "frmGame") {

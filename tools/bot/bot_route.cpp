@@ -25,6 +25,8 @@ constexpr int kPasswordCell = 6;
 constexpr int kPasswordLevel = 4;
 constexpr int kLairLevel = 5;
 constexpr int kRoundsPerPhase = 20;
+// Tries at the note and at the vampire before the party goes back to training.
+constexpr int kTries = 6;
 
 bool Worth(const EncounterContent& entry) {
     switch (entry.kind) {
@@ -142,6 +144,10 @@ std::optional<Target> Bot::NextTarget() const {
 
 // Goes onto the cell and lives through what waits there.
 bool Bot::Visit(const Target& target) {
+    // A battle fled leaves the party on its cell: off it and on again to meet it once more.
+    view_.RefreshPosition();
+    if (view_.state().CurrentBlock == target.block && view_.state().PosCell == target.cell)
+        WalkInBlock([&](int cell) { return cell != target.cell; }, -1, {});
     if (!WalkTo(target)) return false;
     AfterInterruption();
     view_.Refresh();
@@ -214,8 +220,14 @@ bool Bot::FetchPassword() {
     if (!RideWagon("cmd2")) return false;
     SaveGame();
     expedition_ = true;
-    bool found = Visit({kPasswordBlock, kPasswordCell}) && knows_password_;
+    // A defeat on the way loads the game saved on the way: go on from there.
+    for (int attempt = 0; attempt < kTries && !knows_password_ && !OutOfActions(); ++attempt) {
+        Visit({kPasswordBlock, kPasswordCell});
+        view_.Refresh();
+        if (view_.state().CurrentBlock < 15 || view_.state().CurrentBlock > 18) break;
+    }
     expedition_ = false;
+    const bool found = knows_password_;
     Log(found ? "Back to Verezeve with the password." : "No note this time: back to Verezeve.");
     GoHome();
     return found;
@@ -228,8 +240,17 @@ bool Bot::StormTheLair() {
     SaveGame();
     Log("To the great door below the ruins.");
     expedition_ = true;
-    bool arrived = WalkTo({kLairBlock, kVonDeveverCell});
-    if (arrived) AfterInterruption();
+    for (int attempt = 0; attempt < kTries && !won_ && !OutOfActions(); ++attempt) {
+        if (WalkTo({kLairBlock, kVonDeveverCell})) AfterInterruption();
+        view_.Refresh();
+        if (won_ || view_.state().CurrentBlock < kRuinsLastBlock) break;
+        // Beaten back or fled: heal where the party stands, then again.
+        CampAndHeal(4);
+        // Off the vampire's cell and on again, to meet him once more.
+        view_.RefreshPosition();
+        if (view_.state().CurrentBlock == kLairBlock && view_.state().PosCell == kVonDeveverCell)
+            WalkInBlock([](int cell) { return cell != kVonDeveverCell; }, -1, {});
+    }
     expedition_ = false;
     return won_;
 }

@@ -148,8 +148,15 @@ bool Bot::WalkTo(const Target& target, int face) {
         }
         std::vector<int> path = BlockPath(block, target.block);
         if (path.size() < 2) {
-            // Away from Verezeve's ruins: home first, by the wagon.
-            if (block < 15 || block > 20 || !LeaveTown()) return false;
+            // Away from Verezeve's ruins: down to the town's gate level, then home by the wagon.
+            if (block < 15 || block > 20) return false;
+            const int gate = block <= 18 ? 15 : block;
+            if (block != gate) {
+                std::vector<int> down = BlockPath(block, gate);
+                if (down.size() < 2 || !CrossToBlock(down[1])) return false;
+                continue;
+            }
+            if (!LeaveTown()) return false;
             continue;
         }
         if (!CrossToBlock(path[1]) && !defeated_) {
@@ -158,6 +165,8 @@ bool Bot::WalkTo(const Target& target, int face) {
         }
         if (defeated_) return false;
         Log("Entered block " + std::to_string(view_.state().CurrentBlock) + ".");
+        // Far from home every level reached is kept.
+        if (expedition_) SaveGame();
     }
     return false;
 }
