@@ -75,6 +75,10 @@ class Bot {
     static constexpr int kDeathLoads = 3;
     // New money worth a walk to the shops.
     static constexpr int kShoppingMoney = 150;
+    // The share of hit points a set battle must leave, by the estimate, to be taken on:
+    // safely, and when nothing safe is left.
+    static constexpr double kSafeDaring = 0.35;
+    static constexpr double kBoldDaring = 0.1;
     // A battle in the way is fought when the party expects to keep this share of its hit points.
     static constexpr double kWorthAFight = 0.4;
 
@@ -148,6 +152,7 @@ class Bot {
     bool StormTheLair();
     bool StrongEnoughFor(int block, int cell) const;
     int Level(int character_class) const;
+    int LowestLevel() const;
     int EntryAt(const Target& target) const;
     void GoHome();
     bool PartyHurt() const;
@@ -182,6 +187,7 @@ class Bot {
     int last_hour_ = 13;
     int shopped_with_ = 0;  // the party's money when it last went shopping
     std::array<int, 4> taken_items_{};
+    double daring_ = kSafeDaring;
     std::set<int> skipped_;  // encounters left for later: block * 1000 + cell
 };
 

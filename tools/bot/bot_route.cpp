@@ -19,9 +19,10 @@ namespace {
 
 constexpr int kLairBlock = 21;
 constexpr int kVonDeveverCell = 24;
+constexpr int kBeforeTheVampire = 19;  // (4, 3), beside his corner
 constexpr int kPasswordBlock = 18;
 constexpr int kPasswordCell = 6;
-// The cleric's level for each leg: turning the tower's undead, then the lair's mummies.
+// The party's level for the tower's undead, and the cleric's for the lair's mummies.
 constexpr int kPasswordLevel = 4;
 constexpr int kLairLevel = 5;
 constexpr int kRoundsPerPhase = 20;
@@ -115,8 +116,8 @@ void Bot::GoHome() {
 bool Bot::CanTakeOn(const EncounterContent& entry) const {
     std::vector<GroupSight> groups = Sight(entry);
     if (groups.empty()) return true;
-    // Judged at full health: the bot heals before it goes.
-    return ExpectedOutcome(view_.state(), groups, true) >= 0.35;
+    // Judged at full health and with the spells learned: the bot heals before it goes.
+    return ExpectedOutcome(view_.state(), groups, true) >= daring_;
 }
 
 // The next encounter to go for: the nearest worth having that the party can take on.
@@ -182,6 +183,10 @@ void Bot::ClearTheRuins(int rounds) {
         }
         view_.RefreshAllEncounters();
         auto target = NextTarget();
+        // Nothing safe left: the party tries what it can win only with luck (saved first).
+        daring_ = kBoldDaring;
+        if (!target) target = NextTarget();
+        daring_ = kSafeDaring;
         if (!target) return;
         SaveGame();
         char text[96];
@@ -194,6 +199,13 @@ void Bot::ClearTheRuins(int rounds) {
         view_.Refresh();
         if (view_.state().CurrentBlock == 0 && !PartyHurt()) SaveGame();
     }
+}
+
+int Bot::LowestLevel() const {
+    const GameState& state = view_.state();
+    int level = 99;
+    for (int slot = 0; slot < state.NumPlayers; ++slot) level = std::min<int>(level, state.Party[slot].Level);
+    return state.NumPlayers > 0 ? level : 0;
 }
 
 int Bot::Level(int character_class) const {
@@ -222,6 +234,12 @@ bool Bot::FetchPassword() {
     expedition_ = true;
     // A defeat on the way loads the game saved on the way: go on from there.
     for (int attempt = 0; attempt < kTries && !knows_password_ && !OutOfActions(); ++attempt) {
+        // The note's battle must be won: rested and with every spell, saved just before.
+        view_.Refresh();
+        if (view_.state().CurrentBlock == kPasswordBlock) {
+            if (NeedsHealing() || SpellsSpent()) CampAndHeal(4);
+            SaveGame();
+        }
         Visit({kPasswordBlock, kPasswordCell});
         view_.Refresh();
         if (view_.state().CurrentBlock < 15 || view_.state().CurrentBlock > 18) break;
@@ -233,7 +251,9 @@ bool Bot::FetchPassword() {
     return found;
 }
 
-// Through the great door, down the Foyer's stairs, past the undead to Von Devever.
+// Through the great door, down the Foyer's stairs, past the undead to the
+// cell before Von Devever's; there the party rests (no wandering monster
+// comes down here), saves, and meets him, as often as it takes.
 bool Bot::StormTheLair() {
     view_.Refresh();
     if (PartyHurt()) GoHome();
@@ -241,15 +261,12 @@ bool Bot::StormTheLair() {
     Log("To the great door below the ruins.");
     expedition_ = true;
     for (int attempt = 0; attempt < kTries && !won_ && !OutOfActions(); ++attempt) {
-        if (WalkTo({kLairBlock, kVonDeveverCell})) AfterInterruption();
+        if (!WalkTo({kLairBlock, kBeforeTheVampire})) break;
         view_.Refresh();
-        if (won_ || view_.state().CurrentBlock < kRuinsLastBlock) break;
-        // Beaten back or fled: heal where the party stands, then again.
-        CampAndHeal(4);
-        // Off the vampire's cell and on again, to meet him once more.
-        view_.RefreshPosition();
-        if (view_.state().CurrentBlock == kLairBlock && view_.state().PosCell == kVonDeveverCell)
-            WalkInBlock([](int cell) { return cell != kVonDeveverCell; }, -1, {});
+        if (NeedsHealing() || SpellsSpent()) CampAndHeal(4);
+        SaveGame();
+        Log("Before Von Devever.");
+        Visit({kLairBlock, kVonDeveverCell});
     }
     expedition_ = false;
     return won_;
@@ -263,9 +280,10 @@ void Bot::FollowRoute() {
     for (int phase = 0; phase < 200 && !OutOfActions(); ++phase) {
         ClearTheRuins(kRoundsPerPhase);
         view_.Refresh();
-        if (!knows_password_ && Level(3) >= kPasswordLevel) FetchPassword();
+        if (!knows_password_ && LowestLevel() >= kPasswordLevel) FetchPassword();
         view_.Refresh();
-        if (knows_password_ && Level(3) >= kLairLevel && StormTheLair()) return;
+        if (knows_password_ && Level(3) >= kLairLevel && LowestLevel() >= kPasswordLevel && StormTheLair())
+            return;
     }
 }
 

@@ -108,9 +108,11 @@ bool Bot::CrossToBlock(int next_block) {
     const Crossing* crossing = CrossingBetween(block, next_block);
     if (!crossing) return false;
     if (crossing->direction >= 0) return LeaveBlock(crossing->direction);
-    // A staircase: step onto it and take it.
+    // A staircase: step onto it and take it (off it first when the party arrived on it).
     want_stairs_ = true;
     const int stairs = crossing->stairs_cell;
+    view_.RefreshPosition();
+    if (view_.state().PosCell == stairs) WalkInBlock([stairs](int cell) { return cell != stairs; }, -1, {});
     bool arrived = WalkInBlock([stairs](int cell) { return cell == stairs; }, -1, {stairs});
     if (arrived) AfterInterruption();
     want_stairs_ = false;

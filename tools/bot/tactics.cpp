@@ -177,13 +177,6 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
                     awake, 1.0 * SleepersPerSpell(groups[sleep_group].type, static_cast<int>(awake + 0.5)));
                 continue;
             }
-            // Destroy and the touch of death take one monster each.
-            int kill_group = kills[slot] > 0 ? KillTarget(left) : -1;
-            if (kill_group >= 0) {
-                --kills[slot];
-                live[kill_group] = std::max(0.0, live[kill_group] - 0.95);
-                continue;
-            }
             // A cleric turns the undead it can.
             if (p.Class == 3) {
                 int best = -1;
@@ -201,6 +194,13 @@ double ExpectedOutcome(const GameState& state, const std::vector<GroupSight>& gr
                     live[best] = std::max(0.0, live[best] - best_turned);
                     continue;
                 }
+            }
+            // Destroy and the touch of death take one monster each; a cleric turns first.
+            int kill_group = kills[slot] > 0 ? KillTarget(left) : -1;
+            if (kill_group >= 0) {
+                --kills[slot];
+                live[kill_group] = std::max(0.0, live[kill_group] - 0.95);
+                continue;
             }
             // A blow on a group with a sleeper kills.
             int target = ChooseTarget(state, left);
