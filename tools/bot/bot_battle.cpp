@@ -120,7 +120,8 @@ void Bot::CommandActions(int slot, std::vector<std::string>& actions) {
     // A battle that only stands in the way is not worth many wounds; the one
     // the party came for is fought while it can be won.
     const double outcome = ExpectedOutcome(state, groups);
-    const bool run = fighting_target_ ? outcome <= 0 : outcome < kWorthAFight;
+    // Far from home every battle stands in the way of the goal: fought while it can be won.
+    const bool run = fighting_target_ || expedition_ ? outcome <= 0 : outcome < kWorthAFight;
     bool casting = false;
     if (run && !no_running_) {
         command = "lblFlee";

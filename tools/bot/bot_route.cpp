@@ -28,6 +28,8 @@ constexpr int kLairLevel = 5;
 constexpr int kRoundsPerPhase = 20;
 // Tries at the note and at the vampire before the party goes back to training.
 constexpr int kTries = 6;
+// Defeats on one expedition before the party goes back to train.
+constexpr int kLoadsPerExpedition = 8;
 
 bool Worth(const EncounterContent& entry) {
     switch (entry.kind) {
@@ -163,6 +165,9 @@ int Bot::EntryAt(const Target& target) const {
 
 void Bot::ClearTheRuins(int rounds) {
     skipped_.clear();
+    // From Rizevoz, the caves or the camp the ruins lie beyond a wagon ride.
+    view_.RefreshPosition();
+    if (view_.state().CurrentBlock >= 15 && view_.state().CurrentBlock <= 20) GoHome();
     for (int round = 0; round < rounds && !OutOfActions(); ++round) {
         view_.Refresh();
         // Wounds are tended in camp where the party stands; the town is for
@@ -233,7 +238,9 @@ bool Bot::FetchPassword() {
     SaveGame();
     expedition_ = true;
     // A defeat on the way loads the game saved on the way: go on from there.
+    const int loads_before = summary_.loads_after_defeat;
     for (int attempt = 0; attempt < kTries && !knows_password_ && !OutOfActions(); ++attempt) {
+        if (summary_.loads_after_defeat > loads_before + kLoadsPerExpedition) break;
         // The note's battle must be won: rested and with every spell, saved just before.
         view_.Refresh();
         if (view_.state().CurrentBlock == kPasswordBlock) {
@@ -260,8 +267,10 @@ bool Bot::StormTheLair() {
     SaveGame();
     Log("To the great door below the ruins.");
     expedition_ = true;
+    const int loads_before = summary_.loads_after_defeat;
     for (int attempt = 0; attempt < kTries && !won_ && !OutOfActions(); ++attempt) {
-        if (!WalkTo({kLairBlock, kBeforeTheVampire})) break;
+        if (summary_.loads_after_defeat > loads_before + kLoadsPerExpedition) break;
+        if (!WalkTo({kLairBlock, kBeforeTheVampire})) continue;
         view_.Refresh();
         if (NeedsHealing() || SpellsSpent()) CampAndHeal(4);
         SaveGame();

@@ -161,11 +161,13 @@ bool Bot::WalkTo(const Target& target, int face) {
             if (!LeaveTown()) return false;
             continue;
         }
-        if (!CrossToBlock(path[1]) && !defeated_) {
+        const int loads = summary_.loads_after_defeat;
+        if (!CrossToBlock(path[1])) {
+            // Beaten and loaded: the caller decides whether to go on.
+            if (summary_.loads_after_defeat != loads) return false;
             // One more try: a battle or a question may have stopped the crossing.
             if (!CrossToBlock(path[1])) return false;
         }
-        if (defeated_) return false;
         Log("Entered block " + std::to_string(view_.state().CurrentBlock) + ".");
         // Far from home every level reached is kept.
         if (expedition_) SaveGame();
