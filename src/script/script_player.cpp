@@ -62,9 +62,11 @@ long long ScriptPlayer::Step(const std::function<bool()>& stop) {
             if (!reader_.Next(next_action_)) return -1;
             if (pace_ms_ > 0 && PlayerSeesIt(next_action_.verb)) {
                 holding_ = true;
+                ShowPressed(true);
                 return pace_ms_;
             }
         }
+        if (holding_) ShowPressed(false);
         holding_ = false;
         if (action_played) action_played(next_action_);
         Perform(next_action_);
@@ -76,6 +78,17 @@ long long ScriptPlayer::Step(const std::function<bool()>& stop) {
     }
     ContinueWait(stop, std::min(wait_end_ms_, now_ms_ + wait_stride_ms_));
     return wait_frame_ms_;
+}
+
+// A button about to be clicked is shown pressed while the click is held, so
+// whoever watches sees where it lands.
+void ScriptPlayer::ShowPressed(bool pressed) {
+    if (next_action_.verb != "click" && next_action_.verb != "dblclick") return;
+    std::string rest = next_action_.rest;
+    Control* control = Top().Find(TakeWord(rest));
+    if (control && control->Clickable() &&
+        (control->kind == ControlKind::Button || control->kind == ControlKind::ImageButton))
+        control->pressed = pressed;
 }
 
 void ScriptPlayer::ScreenOpened(const Screen& screen) {

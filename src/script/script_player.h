@@ -71,6 +71,7 @@ class ScriptPlayer : public Autopilot {
 
   private:
     void Perform(const ScriptAction& action);
+    void ShowPressed(bool pressed);
     void StartWait(const std::string& argument);
     // Moves the clock through the wait under way up to `until` (or its end, if
     // sooner), firing what falls due on the way, unless `stop` holds first.

@@ -198,14 +198,23 @@ TEST(ScriptPlayer, AHeldActionIsCarriedOutOnlyAtTheNextStep) {
     PacedHost host("click cmdGo\n", kRealTimePaceMs);
     Screen screen(host, "frmMain", 640, 480);
     int clicks = 0;
-    screen.Add(ControlKind::Button, "cmdGo", 0, 0, 10, 10).on_click = [&] { ++clicks; };
+    bool pressed_when_clicked = true;
+    Control& go = screen.Add(ControlKind::Button, "cmdGo", 0, 0, 10, 10);
+    go.on_click = [&] {
+        ++clicks;
+        pressed_when_clicked = go.pressed;
+    };
     host.screens_.push_back(&screen);
     const auto never = [] { return false; };
+    // Held, the button is shown pressed.
     EXPECT_EQ(host.player.Step(never), kRealTimePaceMs);
     EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(go.pressed);
     EXPECT_TRUE(host.actions.empty());
     EXPECT_EQ(host.player.Step(never), 0);
     EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(pressed_when_clicked);
+    EXPECT_FALSE(go.pressed);
     EXPECT_EQ(host.actions, std::vector<std::string>{"click cmdGo"});
     EXPECT_EQ(host.player.Step(never), -1);
     EXPECT_EQ(host.player.Step(never), -1);
