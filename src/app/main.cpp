@@ -3,7 +3,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/replay.h"
 #include "core/process_stat.h"
 #include "core/random.h"
@@ -71,67 +71,16 @@ void ReportFirstFrameWhenAsked(duskmoor::SdlHost& host) {
     };
 }
 
-constexpr char kUsage[] =
-    "usage: duskmoor [--replay SCRIPT [--pace MS] [--quit-at-end]] [--seed N] [--data DIR]";
-
-struct Options {
-    std::string replay_script;  // empty: the player plays from the start
-    unsigned long long seed = 1;
-    bool seed_given = false;
-    long long pace_ms = duskmoor::kRealTimePaceMs;
-    bool quit_at_end = false;
-    std::string data_folder;
-};
-
-bool ParseWholeNumber(const char* text, long long& value) {
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtoll(text, &end, 10);
-    return end != text && *end == '\0' && errno == 0 && value >= 0;
-}
-
-// False, with the reason in `problem`, for a command line the game cannot use.
-bool ParseOptions(int argc, char** argv, Options& options, std::string& problem) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const bool has_value = i + 1 < argc;
-        long long number = 0;
-        if (argument == "--replay" && has_value) {
-            options.replay_script = argv[++i];
-        } else if (argument == "--seed" && has_value && ParseWholeNumber(argv[i + 1], number)) {
-            options.seed = static_cast<unsigned long long>(number);
-            options.seed_given = true;
-            ++i;
-        } else if (argument == "--pace" && has_value && ParseWholeNumber(argv[i + 1], number)) {
-            options.pace_ms = number;
-            ++i;
-        } else if (argument == "--data" && has_value) {
-            options.data_folder = argv[++i];
-        } else if (argument == "--quit-at-end") {
-            options.quit_at_end = true;
-        } else {
-            problem = "cannot use '" + argument + "'";
-            return false;
-        }
-    }
-    return true;
-}
-
-// Plays the game with the player's hands on it, or first with a script's.
+// Plays the game with the player's hands on it, or first with the script's.
 // Returns the exit status.
-int Play(duskmoor::SdlHost& host, const Options& options) {
+int Play(duskmoor::SdlHost& host, const duskmoor::GameOptions& options, std::istream* script) {
     using namespace duskmoor;
     const std::string folder = options.data_folder.empty() ? ProgramFolder() : options.data_folder;
-    if (options.replay_script.empty()) {
+    if (!script) {
         RunGame(host, folder);
         return 0;
     }
-    std::ifstream script(options.replay_script);
-    if (!script) {
-        std::cerr << "duskmoor: cannot read " << options.replay_script << "\n";
-        return 2;
-    }
-    WindowReplay replay(host, script, folder, std::cout, std::cerr);
+    WindowReplay replay(host, *script, folder, std::cout, std::cerr);
     replay.SetPace(options.pace_ms);
     ScriptedGameAccess access;
     replay.SetGameAccess(&access);
@@ -150,11 +99,19 @@ int Play(duskmoor::SdlHost& host, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
+    duskmoor::GameOptions options;
     std::string problem;
-    if (!ParseOptions(argc, argv, options, problem)) {
-        std::cerr << "duskmoor: " << problem << "\n" << kUsage << "\n";
+    if (!duskmoor::ParseGameOptions(argc, argv, options, problem)) {
+        std::cerr << "duskmoor: " << problem << "\n" << duskmoor::kGameUsage << "\n";
         return 2;
+    }
+    std::ifstream script;
+    if (!options.replay_script.empty()) {
+        script.open(options.replay_script);
+        if (!script) {
+            std::cerr << "duskmoor: cannot read " << options.replay_script << "\n";
+            return 2;
+        }
     }
     std::string error;
     std::unique_ptr<duskmoor::SdlHost> host = duskmoor::SdlHost::Create(error);
@@ -164,13 +121,13 @@ int main(int argc, char** argv) {
     }
     ReportFirstFrameWhenAsked(*host);
     // Every game rolls different dice, but a replay rolls the script's.
-    if (options.seed_given || !options.replay_script.empty()) {
+    if (options.seed_given || script.is_open()) {
         duskmoor::Random().Seed(options.seed);
     } else {
         duskmoor::Random().SeedFromClock();
     }
     try {
-        return Play(*host, options);
+        return Play(*host, options, script.is_open() ? &script : nullptr);
     } catch (const duskmoor::ProgramExit&) {
     }
     return 0;
