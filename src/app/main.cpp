@@ -17,6 +17,7 @@
 #include "core/process_stat.h"
 #include "core/random.h"
 #include "script/game_access.h"
+#include "script/script_line.h"
 #include "shell/game_main.h"
 #include "ui/host.h"
 #include "ui/sdl_host.h"
@@ -120,7 +121,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     ReportFirstFrameWhenAsked(*host);
-    // Every game rolls different dice, but a replay rolls the script's.
+    // Every game rolls different dice, but a replay rolls the script's: the
+    // seed given, or the one a recorded game names, or the runner's 1.
+    if (script.is_open() && !options.seed_given) duskmoor::RecordedSeed(script, options.seed);
     if (options.seed_given || script.is_open()) {
         duskmoor::Random().Seed(options.seed);
     } else {

@@ -34,6 +34,24 @@ bool ScriptReader::Next(ScriptAction& action) {
     return false;
 }
 
+bool RecordedSeed(std::istream& script, unsigned long long& seed) {
+    bool found = false;
+    std::string line;
+    while (!found && std::getline(script, line)) {
+        std::string text = Trim(line);
+        if (!text.empty() && text.front() != '#') break;
+        const std::vector<std::string> words = Words(text.empty() ? text : text.substr(1));
+        long long number = 0;
+        if (words.size() == 2 && words[0] == "seed" && ParseInteger(words[1], number) && number >= 0) {
+            seed = static_cast<unsigned long long>(number);
+            found = true;
+        }
+    }
+    script.clear();
+    script.seekg(0);
+    return found;
+}
+
 std::vector<std::string> Words(const std::string& text) {
     constexpr const char* kSpaces = " \t\r";
     std::vector<std::string> words;

@@ -30,6 +30,11 @@ class ScriptReader {
     int line_ = 0;
 };
 
+// The seed a recorded game names in a "# seed N" comment before its first
+// action; false when it names none. The script is read from its start and
+// left there again.
+bool RecordedSeed(std::istream& script, unsigned long long& seed);
+
 // Splits "NAME rest" into the first word and the rest.
 std::string TakeWord(std::string& rest);
 // The words of a line, split at spaces and tabs.

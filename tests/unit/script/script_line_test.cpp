@@ -35,6 +35,30 @@ TEST(ScriptLine, TheReaderSkipsCommentsAndBlankLinesAndCountsEveryLine) {
     EXPECT_EQ(reader.line(), 7);
 }
 
+TEST(ScriptLine, ARecordedGameNamesItsSeedBeforeItsFirstAction) {
+    const auto seed_of = [](const std::string& text, unsigned long long& seed) {
+        std::istringstream script(text);
+        const bool found = RecordedSeed(script, seed);
+        // The script is left at its start, to be played from there.
+        ScriptAction first;
+        EXPECT_TRUE(ScriptReader(script).Next(first)) << text;
+        EXPECT_EQ(first.verb, "wait") << text;
+        return found;
+    };
+    unsigned long long seed = 1;
+    EXPECT_TRUE(seed_of("# seed 12345\nwait 4500\n", seed));
+    EXPECT_EQ(seed, 12345u);
+    EXPECT_TRUE(seed_of("# played by the bot\n\n  #   seed\t7  \nwait 4500\n", seed));
+    EXPECT_EQ(seed, 7u);
+    seed = 1;
+    // Only a comment before the first action counts, and only a whole number.
+    EXPECT_FALSE(seed_of("wait 4500\n# seed 9\n", seed));
+    EXPECT_FALSE(seed_of("# seed -3\nwait 1\n", seed));
+    EXPECT_FALSE(seed_of("# seed 3 or 4\nwait 1\n", seed));
+    EXPECT_FALSE(seed_of("# seeds 3\nwait 1\n", seed));
+    EXPECT_EQ(seed, 1u);
+}
+
 TEST(ScriptLine, WordsSplitAtSpacesAndTabs) {
     EXPECT_EQ(Words(" 0 \t4  10\t3 "), (std::vector<std::string>{"0", "4", "10", "3"}));
     EXPECT_TRUE(Words(" \t ").empty());
