@@ -224,7 +224,8 @@ bool SdlHost::WaitUntil(const std::function<bool()>& condition) {
         if (NextEvent(event)) HandleEvent(event);
         if (!condition()) RunTimersAndSound();
     }
-    PresentIfChanged();
+    // An autopilot shows its steps at its own pace.
+    if (!autopilot_) PresentIfChanged();
     return true;
 }
 

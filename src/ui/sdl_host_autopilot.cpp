@@ -15,7 +15,7 @@ namespace duskmoor {
 namespace {
 
 // At full speed the window still shows a frame this often.
-constexpr std::chrono::milliseconds kFastFrame{40};
+constexpr std::chrono::milliseconds kFastFrame{100};
 
 }  // namespace
 
