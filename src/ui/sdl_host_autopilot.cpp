@@ -46,8 +46,7 @@ void SdlHost::ShowPilotedStep(long long real_ms) {
     }
     const Clock::time_point deadline = now + std::chrono::milliseconds(real_ms);
     for (;;) {
-        const long long left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const long long left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
         SDL_Event event;
         const bool got =
             left > 0 ? SDL_WaitEventTimeout(&event, static_cast<int>(std::min<long long>(left, INT_MAX))) != 0
