@@ -1,3 +1,3 @@
 // Crosses: a screen of the game includes a concrete host.
-#include "ui/host.h"
 #include "script/script_host.h"
+#include "ui/host.h"
