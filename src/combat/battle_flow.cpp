@@ -4,11 +4,14 @@
 
 #include "combat/battle_model.h"
 #include "combat/battle_roster.h"
+#include "combat/battle_spells.h"
 #include "combat/battle_view.h"
 #include "combat/monster_turn.h"
 #include "combat/player_attacks.h"
+#include "combat/turn_undead.h"
 #include "core/codepage.h"
 #include "core/dice.h"
+#include "magic/magic_book.h"
 #include "shell/game_state.h"
 
 namespace duskmoor {
@@ -96,6 +99,20 @@ void EndBattle(BattleContext& battle, EndReason reason) {
     battle.view.WaitForClose();
 }
 
+// The magic screen in battle mode for the character whose turn it is. False
+// when the player cancelled it: the same character chooses again.
+bool ChooseSpell(BattleContext& battle) {
+    GameState& state = battle.state;
+    PLAYER& caster = state.Party[battle.model.CurrentPlayer];
+    // Last round's spell is spent: leaving the screen without a choice casts nothing.
+    caster.CastSpell = caster.CastSource = caster.CastIndex = 0;
+    state.MagicMode = magic_mode::Battle;
+    state.MagicCaster = static_cast<int16_t>(battle.model.CurrentPlayer);
+    const bool cancelled = battle.view.OpenMagicScreen();
+    state.MagicMode = magic_mode::Battle;
+    return !cancelled;
+}
+
 bool CarryOut(BattleContext& battle, int player) {
     GameState& state = battle.state;
     PLAYER& character = state.Party[player];
@@ -104,7 +121,7 @@ bool CarryOut(BattleContext& battle, int player) {
         case battle_command::ChangeWeapon:
             return WeaponAttack(state, battle.model, player, character.BattleTarget);
         case battle_command::Spell:
-            return SpellAttack(state, battle.model, player);
+            return SpellAttack(battle, player);
         case battle_command::Turn:
             return TurnAttack(state, battle.model, player);
         case battle_command::Item:
@@ -119,12 +136,24 @@ bool CarryOut(BattleContext& battle, int player) {
     }
 }
 
+// A member taken out of the party before `player` moved everyone behind up a
+// place: the slot after the one who just acted is now `player` itself.
+int CloseRanks(BattleModel& model, int player) {
+    const int removed = model.removed_member;
+    if (removed < 0) return player;
+    model.removed_member = -1;
+    std::shift_left(model.command_text.begin() + std::min(removed, 3), model.command_text.end(), 1);
+    model.command_text.back().clear();
+    return removed < player ? player - 1 : player;
+}
+
 Carried PlayersAttack(BattleContext& battle) {
     GameState& state = battle.state;
     for (int player = 0; player < PartySize(state); ++player) {
         // Bit 8 is a hold no rule of the battle sets; a held character waits.
         if (state.Party[player].Status & (status::Dead | 8 | status::Unconscious)) continue;
         const bool decided = CarryOut(battle, player);
+        player = CloseRanks(battle.model, player);
         if (decided) {
             battle.model.next_visible = true;
             return Carried::Decided;
@@ -316,8 +345,7 @@ void RecordCommand(BattleContext& battle) {
         return;
     }
     character.BattleTarget = static_cast<int16_t>(model.TargetGroup);
-    if (command == battle_command::Spell && battle.view.OpenMagicScreen()) {
-        state.MagicMode = 2;
+    if (command == battle_command::Spell && !ChooseSpell(battle)) {
         battle.view.Refresh();
         return;
     }

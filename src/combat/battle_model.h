@@ -38,6 +38,9 @@ struct BattleModel {
     bool turn_enabled = true;
     bool next_visible = false;
     std::string message;  // the message line; "\n" breaks it
+    // The party slot a failed raise from the dead has just emptied, -1 none:
+    // everyone behind it moved up a place in the middle of the round.
+    int removed_member = -1;
 };
 
 // A character's name as the battle messages show it.

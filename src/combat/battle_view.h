@@ -20,10 +20,13 @@ class BattleView {
     virtual void PlayBattleCry() = 0;
     // The character's pack in battle mode, for "USE ITEM" and "CHANGE WEAPON".
     virtual void OpenBackpack() = 0;
-    // The magic screen in battle mode; true when the player cancelled it.
+    // The magic screen in battle mode for `MagicCaster`; true when the player
+    // cancelled it. A spell chosen there is left in the caster's `CastSpell`.
     virtual bool OpenMagicScreen() = 0;
     // The window system's plain message box.
     virtual void ShowError(const std::string& text) = 0;
+    // The game's one-button message dialog over the battle.
+    virtual void ShowMessage(const std::string& text) = 0;
 };
 
 }  // namespace duskmoor

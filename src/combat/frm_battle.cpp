@@ -6,7 +6,9 @@
 #include "combat/battle_roster.h"
 #include "combat/monster_catalogue.h"
 #include "items/frm_backpack.h"
+#include "magic/frm_magic.h"
 #include "party/code_tables.h"
+#include "shell/frm_dialog.h"
 #include "shell/game.h"
 #include "shell/screen_style.h"
 #include "shell/sound.h"
@@ -238,8 +240,13 @@ void frmBattle2::OpenBackpack() {
 }
 
 bool frmBattle2::OpenMagicScreen() {
-    // Until the magic screen exists a caster chooses nothing.
-    return false;
+    frmMagic magic(game_);
+    host().RunModal(magic);
+    return game_.state.MagicMode == magic_mode::Cancelled;
+}
+
+void frmBattle2::ShowMessage(const std::string& text) {
+    ShowDialog(game_, text);
 }
 
 void frmBattle2::ShowError(const std::string& text) {

@@ -29,6 +29,7 @@ class frmBattle2 : public Screen, public BattleView {
     void OpenBackpack() override;
     bool OpenMagicScreen() override;
     void ShowError(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
 
   private:
     void BuildGroupRows();

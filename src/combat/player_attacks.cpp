@@ -38,14 +38,6 @@ bool HasSleeper(const GameState& state, int type) {
     return false;
 }
 
-// The place of the first healing potion in the pack, or -1.
-int FirstPotion(const PLAYER& player) {
-    const int count = std::clamp<int>(player.PackCount, 0, static_cast<int>(player.Pack.size()));
-    for (int index = 0; index < count; ++index)
-        if (player.Pack[index] == kHealingPotion) return index;
-    return -1;
-}
-
 }  // namespace
 
 int16_t WeaponDie(int weapon) {
@@ -129,6 +121,10 @@ bool DishDamage(GameState& state, BattleModel& model, int type, int damage, int 
             model.message = name + " hits and kills " + MonsterArticle(type) + MonsterName(type) + ".";
         }
     }
+    return ClearFoes(state, model);
+}
+
+bool ClearFoes(const GameState& state, BattleModel& model) {
     if (AnyMonsterLeft(state)) return false;
     model.tomb.fill(true);
     return true;
@@ -185,21 +181,7 @@ void BattleHeal(GameState& state, BattleModel& model, int player) {
         drinker.HP = drinker.MaxHP;
         model.message = ShownName(drinker) + " is fully healed.";
     }
-    const int potion = FirstPotion(drinker);
-    if (potion >= 0)
-        RemovePackEntry(drinker, potion);
-    else
-        model.message = "Error finding heal potion in backpack.";
-}
-
-bool SpellAttack(GameState& state, BattleModel& model, int player) {
-    model.message = ShownName(state.Party[player]) + " casts nothing.";
-    return false;
-}
-
-bool TurnAttack(GameState& state, BattleModel& model, int player) {
-    model.message = ShownName(state.Party[player]) + " fails to turn any undead.";
-    return false;
+    if (!RemoveFirstOf(drinker, kHealingPotion)) model.message = "Error finding heal potion in backpack.";
 }
 
 }  // namespace duskmoor

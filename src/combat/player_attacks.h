@@ -1,9 +1,8 @@
 #pragma once
 // What a character's command does to the monsters: weapon blows and the
-// damage they deal, the party's flight, and the stand-ins of the commands
-// that are carried out elsewhere (spells, turning, items). Each writes its
-// message into the model's message line and answers true when the battle is
-// decided by it.
+// damage they deal, the party's flight, and the items used in battle. Each
+// writes its message into the model's message line and answers true when the
+// battle is decided by it. Turning undead and spells have files of their own.
 #include <cstdint>
 
 namespace duskmoor {
@@ -23,6 +22,9 @@ bool WeaponAttack(GameState& state, BattleModel& model, int player, int group);
 // `damage` falls on the first monster of `type` still in the fight. True when
 // no monster at all is left.
 bool DishDamage(GameState& state, BattleModel& model, int type, int damage, int player);
+// When no monster at all is left, every group's picture becomes the tomb and
+// the answer is true: the party has won.
+bool ClearFoes(const GameState& state, BattleModel& model);
 
 // The party's chance to get away, in percent: 15 plus each member's level and
 // dexterity bonus, fallen members included.
@@ -34,8 +36,5 @@ bool AttemptToFlee(GameState& state, BattleModel& model);
 bool ItemAttack(GameState& state, BattleModel& model, int player, int group);
 // Drinks the first healing potion in the character's pack.
 void BattleHeal(GameState& state, BattleModel& model, int player);
-// "SPELL ATTACK" and "TURN UNDEAD" until the spells are written: nothing happens.
-bool SpellAttack(GameState& state, BattleModel& model, int player);
-bool TurnAttack(GameState& state, BattleModel& model, int player);
 
 }  // namespace duskmoor

@@ -20,4 +20,14 @@ bool RecordingBattleView::WaitForClose() {
     return Wait([](const BattleContext& battle) { return battle.model.CloseRequested; });
 }
 
+bool RecordingBattleView::OpenMagicScreen() {
+    ++magic_screens;
+    if (cancel_magic) return true;
+    PLAYER& caster = battle_->state.Party[battle_->state.MagicCaster];
+    caster.CastSpell = cast_spell;
+    caster.CastSource = cast_source;
+    caster.CastIndex = cast_index;
+    return false;
+}
+
 }  // namespace duskmoor

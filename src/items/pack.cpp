@@ -18,6 +18,15 @@ void RemovePackEntry(PLAYER& character, int index) {
     character.Load = static_cast<int16_t>(character.Load - ItemWeight(item));
 }
 
+bool RemoveFirstOf(PLAYER& character, int item) {
+    const int count = std::clamp<int>(character.PackCount, 0, static_cast<int>(character.Pack.size()));
+    const auto end = character.Pack.begin() + count;
+    const auto found = std::find(character.Pack.begin(), end, item);
+    if (found == end) return false;
+    RemovePackEntry(character, static_cast<int>(found - character.Pack.begin()));
+    return true;
+}
+
 void AppendToPack(PLAYER& character, int item) {
     if (character.PackCount < 0 || character.PackCount >= static_cast<int>(character.Pack.size())) return;
     character.Pack[character.PackCount] = static_cast<int16_t>(item);

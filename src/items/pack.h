@@ -12,6 +12,9 @@ struct PLAYER;
 // the freed last entry becomes 0, and the item's weight leaves `Load`. The item
 // is gone. An index outside the pack changes nothing.
 void RemovePackEntry(PLAYER& character, int index);
+// Takes the first `item` out of the pack as `RemovePackEntry` does; false when
+// the pack holds none.
+bool RemoveFirstOf(PLAYER& character, int item);
 // Appends the item to the pack and adds its weight to `Load`, without asking
 // whether it fits: callers ask `CanCarry` first. A full pack changes nothing.
 void AppendToPack(PLAYER& character, int item);

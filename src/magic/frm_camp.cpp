@@ -85,6 +85,9 @@ void frmCamp::AfterRest() {
     }
     ShowDialog(game_, "Your rest is interrupted!");
     FightWanderingMonsters(game_);
+    // The fight is over: a later camp on the main screen must not meet these
+    // monsters a second time.
+    state.RestState = rest_state::NotDone;
     if (IsSet(state.PartyDefeated)) Close();
 }
 

@@ -1,12 +1,13 @@
 #include "magic/frm_rest.h"
 
 #include "shell/game.h"
+#include "shell/game_clock.h"
 #include "ui/host.h"
 #include "ui/widget_style.h"
 
 namespace duskmoor {
 namespace {
-constexpr int kWidth = 300, kHeight = 200;
+constexpr int kWidth = 300, kHeight = 232;
 constexpr int kButtonWidth = 80, kButtonHeight = 32;
 constexpr int kHourMs = 500;
 constexpr const char* kButtons[] = {"cmdPlus", "cmdMinus", "cmdRest", "cmdDone"};
@@ -16,12 +17,15 @@ frmRest::frmRest(Game& game) : Screen(game.host, "frmRest", kWidth, kHeight), ga
     title = "Rest";
     AddHeading(*this, "lblTitle", "Rest", 12);
     AddCaption(*this, "lblHours", "Hours to rest:", 20, 54, 140, 24);
-    AddReadout(*this, "lblShowHours", 170, 52, 80, 28).align = TextAlign::Center;
-    AddButton(*this, "cmdMinus", "-", 60, 92, 60, kButtonHeight).on_click = [this] {
+    AddReadout(*this, "lblShowHours", 170, 55, 80, 22);
+    // The party watches the night go by: the game's clock, hour by hour.
+    AddCaption(*this, "lblTimeCaption", "Time:", 20, 86, 140, 24);
+    AddReadout(*this, "lblTime", 170, 87, 80, 22);
+    AddButton(*this, "cmdMinus", "-", 60, 124, 60, kButtonHeight).on_click = [this] {
         model_.RestHours = RestHoursMinus(model_.RestHours);
         ShowHours();
     };
-    AddButton(*this, "cmdPlus", "+", 180, 92, 60, kButtonHeight).on_click = [this] {
+    AddButton(*this, "cmdPlus", "+", 180, 124, 60, kButtonHeight).on_click = [this] {
         model_.RestHours = RestHoursPlus(model_.RestHours);
         ShowHours();
     };
@@ -36,9 +40,8 @@ frmRest::frmRest(Game& game) : Screen(game.host, "frmRest", kWidth, kHeight), ga
 }
 
 void frmRest::Load() {
-    const float needed = game_.state.RestNeeded;
     model_ = RestModel{};
-    model_.RestHours = needed > 0 ? needed : 0.0;
+    model_.RestHours = RestHoursToStart(game_.state.RestNeeded);
     ShowHours();
 }
 
@@ -49,6 +52,7 @@ void frmRest::CloseRequested() {
 
 void frmRest::ShowHours() {
     (*this)["lblShowHours"].caption = RestHoursShown(model_.RestHours);
+    (*this)["lblTime"].caption = ClockLabel(game_.state.GameHour, game_.state.GameMinute);
     host().Invalidate();
 }
 

@@ -148,12 +148,7 @@ bool CastScrollSpell(Game& game, MagicModel& model, const SpellEntry& scroll) {
         return false;
     }
     if (!CureInCamp(game, model, scroll.spell)) return false;
-    PLAYER& reader = game.state.Party[model.caster];
-    for (int place = 0; place < reader.PackCount; ++place) {
-        if (reader.Pack[place] != ScrollItemCode(scroll.spell)) continue;
-        RemovePackEntry(reader, place);
-        break;
-    }
+    RemoveFirstOf(game.state.Party[model.caster], ScrollItemCode(scroll.spell));
     return true;
 }
 

@@ -29,7 +29,12 @@ void RefreshPanel(Game& game) {
 
 double RestHoursPlus(double hours) {
     const double more = hours + 1.0;
-    return more >= kMaxRestHours + 1 ? 0.0 : more;
+    return more > kMaxRestHours ? 0.0 : more;
+}
+
+double RestHoursToStart(float needed) {
+    if (!(needed > 0.0f)) return 0.0;  // nothing chosen, or not a number at all
+    return needed > kMaxRestHours ? kMaxRestHours : needed;
 }
 
 double RestHoursMinus(double hours) {

@@ -23,9 +23,13 @@ struct RestModel {
     bool resting = false;  // the timer runs
 };
 
-// Plus wraps from 199 to 0; minus stops at 0.
+// Plus wraps past 199 to 0 (a half hour too: 199.5 would leave the dial);
+// minus stops at 0.
 double RestHoursPlus(double hours);
 double RestHoursMinus(double hours);
+// The hours the rest screen opens with: the rest the chosen spells need,
+// held within the dial.
+double RestHoursToStart(float needed);
 // The hours as the label shows them, "0" below one.
 std::string RestHoursShown(double hours);
 

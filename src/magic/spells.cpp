@@ -246,21 +246,25 @@ void CannotCast(Game& game, int slot) {
     ShowDialog(game, "Spell is too advanced for " + NameOf(game.state.Party[slot]) + ".");
 }
 
-std::string ApplyCureSpell(Game& game, int spell, int target, int display) {
-    if (target < 0 || target >= game.state.NumPlayers || target >= 4) return {};
+CureOutcome CureTarget(GameState& state, int spell, int target) {
+    if (target < 0 || target >= state.NumPlayers || target >= 4) return {};
     if (spell != spell::CureLightWounds && spell != spell::CureSeriousWounds && spell != spell::CurePoison &&
         spell != spell::CureCriticalWounds && spell != spell::CureDisease && spell != spell::RaiseDead) {
         return {};
     }
-    const PLAYER& character = game.state.Party[target];
+    const PLAYER& character = state.Party[target];
     if ((character.Status & status::Dead) && spell != spell::RaiseDead) {
         // Said aloud even in battle: the caster should know the spell was wasted.
-        ShowDialog(game, NameOf(character) + " is dead.  This spell will have no effect.");
-        return {};
+        return {NameOf(character) + " is dead.  This spell will have no effect.", true};
     }
-    std::string text = CureEffect(game.state, spell, target);
-    if (text.empty() || display == spell::ShowInBattle) return text;
-    ShowDialog(game, text);
+    return {CureEffect(state, spell, target)};
+}
+
+std::string ApplyCureSpell(Game& game, int spell, int target, int display) {
+    CureOutcome cure = CureTarget(game.state, spell, target);
+    if (cure.text.empty()) return {};
+    if (display == spell::ShowInBattle && !cure.always_dialog) return std::move(cure.text);
+    ShowDialog(game, cure.text);
     return {};
 }
 

@@ -56,6 +56,14 @@ void WipeOutSpells(GameState& state);
 bool VerifySpellLevel(Game& game, int slot, int spell);
 void CannotCast(Game& game, int slot);
 
+// What a curing spell did to its target: the text to show (empty when there
+// is nothing to say), and whether it must reach the message dialog wherever
+// the spell was cast (a spell wasted on the dead).
+struct CureOutcome {
+    std::string text;
+    bool always_dialog = false;
+};
+CureOutcome CureTarget(GameState& state, int spell, int target);
 // The effect of a curing spell on the character in `target`. The text goes to
 // the dialog for `ShowInDialog`; for `ShowInBattle` it is returned for the
 // battle's message line (empty when there is nothing to say there).

@@ -8,7 +8,7 @@
 #include "items/frm_backpack.h"
 #include "magic/frm_camp.h"
 #include "magic/frm_magic.h"
-#include "magic/rest.h"
+#include "magic/rest_interruption.h"
 #include "party/frm_view.h"
 #include "party/party.h"
 #include "shell/frm_dialog.h"
@@ -20,7 +20,6 @@
 #include "ui/widget_style.h"
 #include "world/movement.h"
 #include "world/view.h"
-#include "world/wilderness_battle.h"
 
 namespace duskmoor {
 namespace {
@@ -227,7 +226,7 @@ void frmMain::CampClicked() {
     if (state.CurrentBlock != 0 || IsSet(state.RoomRented)) {
         frmCamp camp(game_);
         host().RunModal(camp);
-        MeetRestInterruption();
+        if (BreakCamp(game_)) EndGameByDeath();
         return;
     }
     ShowDialog(game_, "You must rent a room at the inn.");
@@ -241,18 +240,6 @@ void frmMain::MagicClicked() {
     host().RunModal(magic);
     game_.state.MagicMode = 0;
     RefreshPartyPanel();
-}
-
-// Monsters that broke the party's rest in a maze or in town attack as soon as
-// the camp is struck: the player is told, and the fight follows at once.
-void frmMain::MeetRestInterruption() {
-    GameState& state = game_.state;
-    if (state.RestState != rest_state::Interrupted) return;
-    state.RestState = rest_state::NotDone;
-    ShowDialog(game_, "Your rest is interrupted!");
-    FightWanderingMonsters(game_);
-    RefreshPartyPanel();
-    if (IsSet(state.PartyDefeated) || PartyIsDead(state)) EndGameByDeath();
 }
 
 void frmMain::LogClicked() {

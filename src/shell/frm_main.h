@@ -41,7 +41,6 @@ class frmMain : public Screen, public MainView {
 
     bool CommandAllowed() const;
     void CampClicked();
-    void MeetRestInterruption();
     void MagicClicked();
     void LogClicked();
     void SearchClicked();

@@ -472,7 +472,8 @@ void SdlHost::HandleKeyDown(const SDL_Event& event) {
             focus->on_change();
     }
     if (!event.key.repeat) keys_down_on_[key] = screen;
-    screen->KeyDown(key);
+    // Ctrl+Q leaves a battle: screens see a held Ctrl in the key's code.
+    screen->KeyDown(GameKeyWithCtrl(key, (event.key.keysym.mod & KMOD_CTRL) != 0));
     // Escape is the way out of a modal screen that has no use of its own for it;
     // on the main screen it does not end the game.
     if (key == keys::Escape && !event.key.repeat && screens_.size() > 1 && TopScreen() == screen &&

@@ -72,4 +72,9 @@ int GameKeyFromSdl(int32_t sdl_keycode) {
     return 0;
 }
 
+int GameKeyWithCtrl(int game_key, bool ctrl_held) {
+    if (!ctrl_held || game_key == 0 || game_key == keys::Control) return game_key;
+    return game_key | keys::CtrlModifier;
+}
+
 }  // namespace duskmoor

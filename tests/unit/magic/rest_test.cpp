@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "events/scripted_game.h"
 #include "magic/poison.h"
 #include "magic/spells.h"
@@ -27,6 +29,15 @@ TEST(Rest, HoursStayWithinTheDial) {
     EXPECT_EQ(RestHoursPlus(198), 199);
     EXPECT_EQ(RestHoursPlus(199), 0);
     EXPECT_EQ(RestHoursPlus(4.5), 5.5);
+    // A rest that began at the spells' 4.5 hours never shows more than 199.
+    EXPECT_EQ(RestHoursPlus(197.5), 198.5);
+    EXPECT_EQ(RestHoursPlus(198.5), 0);
+    EXPECT_EQ(RestHoursToStart(4.5f), 4.5);
+    EXPECT_EQ(RestHoursToStart(199.0f), 199);
+    EXPECT_EQ(RestHoursToStart(250.0f), 199);
+    EXPECT_EQ(RestHoursToStart(0.0f), 0);
+    EXPECT_EQ(RestHoursToStart(-3.0f), 0);
+    EXPECT_EQ(RestHoursToStart(std::numeric_limits<float>::quiet_NaN()), 0);
     EXPECT_EQ(RestHoursMinus(1), 0);
     EXPECT_EQ(RestHoursMinus(0), 0);
     EXPECT_EQ(RestHoursMinus(0.5), 0);

@@ -37,5 +37,13 @@ TEST(SdlKeysTest, KeysMapToTheGamesCodes) {
     EXPECT_EQ(GameKeyFromSdl(SDLK_UNKNOWN), 0);
 }
 
+TEST(SdlKeysTest, CtrlHeldMarksTheKeyButNotItself) {
+    EXPECT_EQ(GameKeyWithCtrl('Q', true), 'Q' | keys::CtrlModifier);
+    EXPECT_EQ(GameKeyWithCtrl('Q', false), 'Q');
+    EXPECT_EQ(GameKeyWithCtrl(keys::Up, true), keys::Up | keys::CtrlModifier);
+    EXPECT_EQ(GameKeyWithCtrl(keys::Control, true), keys::Control);
+    EXPECT_EQ(GameKeyWithCtrl(0, true), 0);
+}
+
 }  // namespace
 }  // namespace duskmoor
