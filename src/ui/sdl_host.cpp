@@ -180,10 +180,10 @@ void SdlHost::RunModal(Screen& screen) {
             ~PopOnExit() { host.Forget(*host.screens_.back()); }
         } pop_on_exit{*this};
         screen.Load();
+        // A replay leaves the focus where the script puts it, as the runner does.
         if (autopilot_) {
             autopilot_->ScreenOpened(screen);
         } else if (!screen.focus) {
-            // A replay keeps the focus where a script gives it, as the runner does.
             Control* first = FirstFocusable(screen);
             if (first && first->kind == ControlKind::TextBox) screen.focus = first;
         }
