@@ -12,8 +12,12 @@
 #include <sstream>
 #include <string>
 
+#include "app/command_line.h"
+#include "app/replay.h"
 #include "core/process_stat.h"
 #include "core/random.h"
+#include "script/game_access.h"
+#include "script/script_line.h"
 #include "shell/game_main.h"
 #include "ui/host.h"
 #include "ui/sdl_host.h"
@@ -68,9 +72,48 @@ void ReportFirstFrameWhenAsked(duskmoor::SdlHost& host) {
     };
 }
 
+// Plays the game with the player's hands on it, or first with the script's.
+// Returns the exit status.
+int Play(duskmoor::SdlHost& host, const duskmoor::GameOptions& options, std::istream* script) {
+    using namespace duskmoor;
+    const std::string folder = options.data_folder.empty() ? ProgramFolder() : options.data_folder;
+    if (!script) {
+        RunGame(host, folder);
+        return 0;
+    }
+    WindowReplay replay(host, *script, folder, std::cout, std::cerr);
+    replay.SetPace(options.pace_ms);
+    ScriptedGameAccess access;
+    replay.SetGameAccess(&access);
+    host.SetAutopilot(&replay, [&host, &options] {
+        if (options.quit_at_end) host.Quit();
+    });
+    try {
+        RunGame(host, folder, [&access](Game& game) { access.Attach(game); });
+    } catch (const ProgramExit&) {
+    }
+    // The game ended while the script still played it, as the runner says.
+    if (host.piloted()) std::cout << "quit" << std::endl;
+    return replay.failed() ? 2 : 0;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    duskmoor::GameOptions options;
+    std::string problem;
+    if (!duskmoor::ParseGameOptions(argc, argv, options, problem)) {
+        std::cerr << "duskmoor: " << problem << "\n" << duskmoor::kGameUsage << "\n";
+        return 2;
+    }
+    std::ifstream script;
+    if (!options.replay_script.empty()) {
+        script.open(options.replay_script);
+        if (!script) {
+            std::cerr << "duskmoor: cannot read " << options.replay_script << "\n";
+            return 2;
+        }
+    }
     std::string error;
     std::unique_ptr<duskmoor::SdlHost> host = duskmoor::SdlHost::Create(error);
     if (!host) {
@@ -78,10 +121,16 @@ int main() {
         return 1;
     }
     ReportFirstFrameWhenAsked(*host);
-    // Every game rolls different dice.
-    duskmoor::Random().SeedFromClock();
+    // Every game rolls different dice, but a replay rolls the script's: the
+    // seed given, or the one a recorded game names, or the runner's 1.
+    if (script.is_open() && !options.seed_given) duskmoor::RecordedSeed(script, options.seed);
+    if (options.seed_given || script.is_open()) {
+        duskmoor::Random().Seed(options.seed);
+    } else {
+        duskmoor::Random().SeedFromClock();
+    }
     try {
-        duskmoor::RunGame(*host, ProgramFolder());
+        return Play(*host, options, script.is_open() ? &script : nullptr);
     } catch (const duskmoor::ProgramExit&) {
     }
     return 0;

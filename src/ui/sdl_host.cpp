@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/autopilot.h"
 #include "ui/control_input.h"
 #include "ui/file_dialog_screen.h"
 #include "ui/message_box_screen.h"
@@ -179,16 +180,25 @@ void SdlHost::RunModal(Screen& screen) {
             ~PopOnExit() { host.Forget(*host.screens_.back()); }
         } pop_on_exit{*this};
         screen.Load();
-        if (!screen.focus) {
+        // A replay leaves the focus where the script puts it, as the runner does.
+        if (autopilot_) {
+            autopilot_->ScreenOpened(screen);
+        } else if (!screen.focus) {
             Control* first = FirstFocusable(screen);
             if (first && first->kind == ControlKind::TextBox) screen.focus = first;
         }
         dirty_ = true;
+        const auto closed = [&screen] { return screen.closing(); };
         while (!screen.closing()) {
+            if (autopilot_) {
+                PilotStep(closed);
+                continue;
+            }
             PresentIfChanged();
             if (screen.closing()) break;
             WaitForEvents();
         }
+        if (autopilot_) autopilot_->ScreenClosed(screen);
     }
     screen.Unload();
 }
@@ -198,8 +208,15 @@ void SdlHost::RunModal(Screen& screen) {
 bool SdlHost::WaitUntil(const std::function<bool()>& condition) {
     Screen* waiting = TopScreen();
     dirty_ = true;
+    const auto closed = [this, waiting] {
+        return !waiting || !ContainsScreen(screens_, waiting) || waiting->closing();
+    };
     while (!condition()) {
-        if (!waiting || !ContainsScreen(screens_, waiting) || waiting->closing()) return false;
+        if (closed()) return false;
+        if (autopilot_) {
+            PilotStep([&] { return condition() || closed(); });
+            continue;
+        }
         PresentIfChanged();
         // One event at a time: the rule goes on as soon as its condition holds,
         // and the events after it find the screen as the rule leaves it.
@@ -207,7 +224,8 @@ bool SdlHost::WaitUntil(const std::function<bool()>& condition) {
         if (NextEvent(event)) HandleEvent(event);
         if (!condition()) RunTimersAndSound();
     }
-    PresentIfChanged();
+    // An autopilot shows its steps at its own pace.
+    if (!autopilot_) PresentIfChanged();
     return true;
 }
 
@@ -223,6 +241,10 @@ void SdlHost::Forget(Screen& screen) {
 }
 
 void SdlHost::DoEvents() {
+    if (autopilot_) {
+        ShowPilotedStep(0);
+        return;
+    }
     HandlePendingEvents();
     RunTimersAndSound();
     PresentIfChanged();
@@ -256,6 +278,7 @@ void SdlHost::RunTimersAndSound() {
 }
 
 long long SdlHost::NowMs() {
+    if (autopilot_) return autopilot_->NowMs();
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_)
         .count();
 }
@@ -632,25 +655,33 @@ void SdlHost::HandleMouseWheel(const SDL_Event& event) {
 // ---- Sound, dialogs, printer ----
 
 bool SdlHost::PlayWave(const std::string& path) {
-    return audio_.Play(path);
+    if (!autopilot_) return audio_.Play(path);
+    // The player hears it; the game hears of its end on the autopilot's clock.
+    if (!autopilot_->StartSound(path)) return false;
+    audio_.Play(path);
+    return true;
 }
 
 void SdlHost::StopWave() {
+    if (autopilot_) autopilot_->StopSound();
     audio_.Stop();
 }
 
 void SdlHost::MessageBox(const std::string& text) {
+    if (autopilot_) return autopilot_->MessageBox(text);
     MessageBoxScreen box(*this, text);
     RunModal(box);
 }
 
 std::string SdlHost::FileDialog(const FileDialogRequest& request) {
+    if (autopilot_) return autopilot_->FileDialog(request);
     FileDialogScreen dialog(*this, request);
     RunModal(dialog);
     return dialog.Result();
 }
 
 bool SdlHost::PrintPage(const std::string& text) {
+    if (autopilot_) return autopilot_->PrintPage(text);
     // Without a print system there is no printer to send the page to.
     if (!CommandOnPath("lp")) return false;
     // A printer command that dies early must not take the game with it.

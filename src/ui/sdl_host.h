@@ -23,6 +23,8 @@ union SDL_Event;
 
 namespace duskmoor {
 
+class Autopilot;
+
 class SdlHost : public Host {
   public:
     // Opens the window; null with `error` set when there is no display.
@@ -51,6 +53,13 @@ class SdlHost : public Host {
     // How many frames have been put on the screen so far.
     long long frames_presented() const { return frames_presented_; }
 
+    // Lets `autopilot` play the player's part (a replayed script) until it has
+    // nothing more to play; then `handed_over` is called and the player plays,
+    // the clock going on from the autopilot's. Meanwhile the mouse and keys are
+    // not the player's: only closing the window and full screen are.
+    void SetAutopilot(Autopilot* autopilot, std::function<void()> handed_over = nullptr);
+    bool piloted() const { return autopilot_ != nullptr; }
+
   private:
     SdlHost(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture);
 
@@ -67,6 +76,12 @@ class SdlHost : public Host {
     // The texture the frame is copied from: the canvas itself, or for a
     // smooth fractional scale the canvas enlarged by a whole multiple first.
     SDL_Texture* FrameTexture(const Viewport& viewport);
+
+    // The autopilot (sdl_host_autopilot.cpp).
+    void PilotStep(const std::function<bool()>& stop);
+    void ShowPilotedStep(long long real_ms);
+    void HandlePilotedEvent(const SDL_Event& event);
+    void HandOver();
 
     // Input.
     void HandleKeyDown(const SDL_Event& event);
@@ -116,6 +131,10 @@ class SdlHost : public Host {
     std::map<std::string, SDL_Cursor*> cursors_;
 
     SdlAudio audio_;
+
+    Autopilot* autopilot_ = nullptr;
+    std::function<void()> handed_over_;
+    std::chrono::steady_clock::time_point last_piloted_frame_;
 };
 
 }  // namespace duskmoor

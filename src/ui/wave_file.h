@@ -11,5 +11,7 @@ namespace duskmoor {
 constexpr size_t kMaxWaveFileSize = 64u << 20;
 
 bool ReadWaveFile(const std::string& path, std::vector<uint8_t>& bytes);
+// Milliseconds a PCM wave file plays, or -1 when it is not a readable wave.
+long long WaveDurationMs(const std::string& path);
 
 }  // namespace duskmoor

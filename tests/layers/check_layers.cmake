@@ -2,7 +2,9 @@
 # fails when a layer reaches where it must not:
 #   - SDL headers only in src/ui/sdl_* and src/app;
 #   - the rules of the game (the subsystem folders) know the Host interface,
-#     never a concrete host (ui/sdl_*, ui/script_host.h);
+#     never a concrete host (ui/sdl_*) nor the script player and its host
+#     (script/*), which stand above the game;
+#   - the ui layer below the game knows nothing of the script player either;
 #   - src/core includes nothing of the game.
 #   cmake -DROOT=<tree> [-DEXPECT_PROBLEMS=N] -P check_layers.cmake
 if(NOT DEFINED EXPECT_PROBLEMS)
@@ -25,9 +27,15 @@ foreach(source ${sources})
       if(NOT source MATCHES "^src/(ui/sdl_|app/)")
         set(why "SDL belongs to src/ui/sdl_* and src/app")
       endif()
-    elseif(header MATCHES "^ui/(sdl_[a-z_]*|script_host)\\.h$")
+    elseif(header MATCHES "^ui/sdl_[a-z_]*\\.h$")
       if(source MATCHES "^src/(${subsystems})/")
         set(why "the game speaks to ui/host.h, never to a concrete host")
+      endif()
+    elseif(header MATCHES "^script/[a-z_]*\\.h$")
+      if(source MATCHES "^src/(${subsystems})/")
+        set(why "the game speaks to ui/host.h, never to a concrete host")
+      elseif(source MATCHES "^src/(ui|core)/")
+        set(why "the script player stands above the ui layer")
       endif()
     endif()
     if(source MATCHES "^src/core/" AND line MATCHES "\"" AND NOT header MATCHES "^core/")

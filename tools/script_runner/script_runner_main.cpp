@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/random.h"
-#include "game_access.h"
+#include "script/game_access.h"
+#include "script/script_host.h"
 #include "shell/game_main.h"
-#include "ui/script_host.h"
 #include "ui/sdl_font.h"
 
 namespace {

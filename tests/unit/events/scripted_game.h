@@ -7,7 +7,7 @@
 #include "core/random.h"
 #include "party/party.h"
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 

@@ -8,7 +8,7 @@
 #include "items/can_carry.h"
 #include "shell/game.h"
 #include "shell/game_state.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

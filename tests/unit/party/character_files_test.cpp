@@ -13,7 +13,7 @@
 #include "party/party.h"
 #include "party/save_file_format.h"
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

@@ -10,7 +10,7 @@
 #include "party/character_files.h"
 #include "party/frm_generator.h"
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

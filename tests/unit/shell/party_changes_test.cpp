@@ -12,7 +12,7 @@
 #include "shell/frm_party.h"
 #include "shell/frm_remove.h"
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

@@ -11,7 +11,7 @@
 #include "shell/game_state.h"
 #include "shell/sound.h"
 #include "shell/state_names.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

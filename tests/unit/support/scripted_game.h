@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 

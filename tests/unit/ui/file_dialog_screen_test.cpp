@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/script_host.h"
+#include "script/script_host.h"
 
 namespace duskmoor {
 namespace {

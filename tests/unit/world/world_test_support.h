@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shell/game.h"
-#include "ui/script_host.h"
+#include "script/script_host.h"
 #include "world/block_tables.h"
 #include "world/map_cell.h"
 #include "world/map_file.h"

@@ -1,5 +1,5 @@
 // Fine: main picks the host.
 #include <SDL.h>
 
-#include "ui/script_host.h"
+#include "script/script_host.h"
 #include "ui/sdl_host.h"

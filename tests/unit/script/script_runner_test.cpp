@@ -13,8 +13,8 @@
 #include <string>
 
 #include "core/random.h"
+#include "script/script_host.h"
 #include "shell/game_main.h"
-#include "ui/script_host.h"
 
 namespace duskmoor {
 namespace {

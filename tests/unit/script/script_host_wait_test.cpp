@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "script/script_host.h"
 #include "ui/screen.h"
-#include "ui/script_host.h"
 
 namespace duskmoor {
 namespace {

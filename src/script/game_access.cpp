@@ -1,4 +1,4 @@
-#include "game_access.h"
+#include "script/game_access.h"
 
 #include "shell/game.h"
 #include "shell/state_names.h"

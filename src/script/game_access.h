@@ -1,7 +1,7 @@
 #pragma once
 // What a script reaches of the game beyond its screens: state by name, and
 // placing the party anywhere as a test fixture.
-#include "ui/script_host.h"
+#include "script/script_player.h"
 
 namespace duskmoor {
 
