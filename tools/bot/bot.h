@@ -169,11 +169,6 @@ class Bot {
     Summary summary_;
     // Questions the current plan answers with Yes.
     bool want_stairs_ = false;
-    bool want_wilderness_ = false;
-    int want_town_site_ = 0;
-    bool want_wagon_home_ = true;
-    bool rest_anyway_ = true;
-    bool no_running_ = false;
     bool push_on_ = false;          // walking home: wounds do not stop the walk
     bool expedition_ = false;       // far from home: wounds are tended on the way
     bool fighting_target_ = false;  // the battle on the target cell is the one the party came for

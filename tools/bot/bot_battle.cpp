@@ -123,7 +123,7 @@ void Bot::CommandActions(int slot, std::vector<std::string>& actions) {
     // Far from home every battle stands in the way of the goal: fought while it can be won.
     const bool run = fighting_target_ || expedition_ ? outcome <= 0 : outcome < kWorthAFight;
     bool casting = false;
-    if (run && !no_running_) {
+    if (run) {
         command = "lblFlee";
     } else if (cast.spell != 0 && (me.Class == 1 || cast.patient >= 0 || turnable < 0)) {
         casting = true;

@@ -115,18 +115,15 @@ int Bot::AnswerYesNo(const std::string& question) {
     const auto yes_if = [](bool wanted) { return wanted ? 4 : 5; };
     if (Contains(question, "Load default party?")) return 4;
     if (Contains(question, "staircase")) return yes_if(want_stairs_);
-    if (Contains(question, "enter Wilderness?")) return yes_if(want_wilderness_);
-    if (Contains(question, "Take the wagon back to Verezeve?")) return yes_if(want_wagon_home_);
-    if (Contains(question, "Enter Verezeve?")) return yes_if(want_town_site_ == 4);
-    if (Contains(question, "Enter Rizevoz?")) return yes_if(want_town_site_ == 5);
-    if (Contains(question, "Enter Troglodyte Camp?")) return yes_if(want_town_site_ == 6);
-    if (Contains(question, "Enter North Caves?")) return yes_if(want_town_site_ == 7);
+    // The bot travels by wagon; it never walks out into the wilderness.
+    if (Contains(question, "enter Wilderness?")) return 5;
+    if (Contains(question, "Take the wagon back to Verezeve?")) return 4;
     if (Contains(question, "split money?")) return 4;
     if (Contains(question, "Training will cost")) return 4;
     if (Contains(question, "Rest now?")) return 4;
     // Poison eats six hit points an hour of rest: the poisoned go to the temple instead.
     if (Contains(question, "may not survive the rest period")) return 5;
-    if (Contains(question, "rest anyway?")) return yes_if(rest_anyway_);
+    if (Contains(question, "rest anyway?")) return 4;
     // "There is treasure left, go back?" and the like: what was left is not wanted.
     return 5;
 }

@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "bot.h"
+#include "items/item_catalogue.h"
 #include "outfit.h"
 #include "town/training.h"
 
@@ -47,8 +48,7 @@ void Bot::BuyInShop(int shop_kind) {
         session_.Act("click lblItem[" + std::to_string(purchase->entry) + "]");
         session_.Act("click lblAction");
         SettleTo("frmBackPack");
-        Log("Bought item " + std::to_string(purchase->item) + " for " +
-            view_.state().Party[purchase->slot].Name + ".");
+        Log("Bought " + ItemName(purchase->item) + " for " + view_.state().Party[purchase->slot].Name + ".");
     }
     if (session_.top() == "frmBackPack") session_.Act("click lblDone");
 }

@@ -1,6 +1,7 @@
 // Walking: through a block to a cell, out through its edge doors and stairs,
 // and from block to block.
 #include "bot.h"
+#include "world/block_tables.h"
 #include "world_map.h"
 
 namespace duskmoor::bot {
@@ -134,7 +135,6 @@ bool Bot::LeaveTown() {
     };
     if (!WalkInBlock(at_gate, -1, {})) return false;
     for (Move turn : TurnsToFace(view_.state().Facing, direction)) Step(turn);
-    want_wagon_home_ = true;
     Step(Move::Forward);
     AfterInterruption();
     return view_.state().CurrentBlock != block;
@@ -168,7 +168,9 @@ bool Bot::WalkTo(const Target& target, int face) {
             // One more try: a battle or a question may have stopped the crossing.
             if (!CrossToBlock(path[1])) return false;
         }
-        Log("Entered block " + std::to_string(view_.state().CurrentBlock) + ".");
+        const BlockInfo* entered = FindBlock(view_.state().CurrentBlock);
+        const std::string name = entered && *entered->name ? std::string(" ") + entered->name : std::string();
+        Log("Entered block " + std::to_string(view_.state().CurrentBlock) + name);
         // Far from home every level reached is kept.
         if (expedition_) SaveGame();
     }
