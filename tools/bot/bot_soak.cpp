@@ -30,6 +30,10 @@ void Bot::Wander() {
 
 SoakReport Bot::Soak(long actions, int runner_pid) {
     SoakReport report;
+    // A save after the finale, so that a defeat on the wanderings loads the game won, not one before it.
+    view_.Refresh();
+    if (view_.state().CurrentBlock == 0) RestAtInn();
+    SaveGame();
     GameState mirror;
     const std::vector<std::string> names = SoakNames();
     const long start = session_.actions();

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
+#include "script/script_host.h"
 #include "shell/game.h"
-#include "ui/script_host.h"
 #include "world/block_tables.h"
 #include "world/map_file.h"
 #include "world/movement.h"
