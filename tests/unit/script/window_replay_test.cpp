@@ -53,16 +53,7 @@ class ReplayedScreen : public Screen {
     std::vector<long long> sound_ends;
 };
 
-class WindowReplayTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string error;
-        host_ = CreateDummyHost(error);
-        ASSERT_NE(host_, nullptr) << error;
-    }
-
-    std::unique_ptr<SdlHost> host_;
-};
+using WindowReplayTest = DummyHostTest;
 
 TEST_F(WindowReplayTest, TheScriptPlaysOnItsOwnClockThenThePlayerTakesOver) {
     const long long door_ms = WaveDurationMs(kDoorWave);

@@ -3,6 +3,7 @@
 // window system would deliver them. The dummy display's window is 640 x 480,
 // so window and logical positions are the same.
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -54,5 +55,17 @@ inline std::unique_ptr<SdlHost> CreateDummyHost(std::string& error) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     return SdlHost::Create(error);
 }
+
+// A test that owns a window host on the dummy drivers.
+class DummyHostTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        host_ = CreateDummyHost(error);
+        ASSERT_NE(host_, nullptr) << error;
+    }
+
+    std::unique_ptr<SdlHost> host_;
+};
 
 }  // namespace duskmoor::sdl_events

@@ -18,12 +18,11 @@ namespace fs = std::filesystem;
 
 using namespace sdl_events;
 
-class SdlFileDialogTest : public ::testing::Test {
+class SdlFileDialogTest : public DummyHostTest {
   protected:
     void SetUp() override {
-        std::string error;
-        host_ = CreateDummyHost(error);
-        ASSERT_NE(host_, nullptr) << error;
+        DummyHostTest::SetUp();
+        if (HasFatalFailure()) return;
         SDL_PumpEvents();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         folder_ = fs::temp_directory_path() / "duskmoor_sdl_file_dialog";
@@ -40,7 +39,6 @@ class SdlFileDialogTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    std::unique_ptr<SdlHost> host_;
     fs::path folder_;
     FileDialogRequest request_;
 };

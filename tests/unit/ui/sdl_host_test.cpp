@@ -17,16 +17,7 @@ namespace {
 
 using namespace sdl_events;
 
-class SdlHostTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string error;
-        host_ = CreateDummyHost(error);
-        ASSERT_NE(host_, nullptr) << error;
-    }
-
-    std::unique_ptr<SdlHost> host_;
-};
+using SdlHostTest = DummyHostTest;
 
 // A main screen fed by events queued when it loads; a timer ends it through
 // the window's close box once they have all been handled.
